@@ -1,0 +1,20 @@
+#pragma once
+// Program folder and path pieces. Every path of the program is a plain
+// concatenation onto the program folder, which ends with "/".
+#include <QString>
+
+namespace Paths {
+// The executable's folder with a trailing "/", or $ULVENDO_HOME when set.
+QString programFolder();
+// Overrides the program folder (tests); an empty text restores the default.
+void setProgramFolder(const QString &folder);
+// Final component of a path (after the last "/" or "\").
+QString fileName(const QString &path);
+// A collection's base name: its file name without the last four characters.
+QString baseName(const QString &path);
+// Folder part of a path with its trailing separator ("" when none).
+QString folderOf(const QString &path);
+// True when a name could safely become a folder or file name inside the
+// program folder (not empty, not "." or "..", no "/" or "\").
+bool isSafeName(const QString &name);
+}
