@@ -1,0 +1,204 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QSoundEffect>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QUrl>
+#include <QWidget>
+
+QtPlatform::~QtPlatform() = default;
+
+MsgResult QtPlatform::message(QWidget *parent, const QString &caption, const QString &text,
+                              MsgKind kind)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (kind) {
+    case MsgKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MsgKind::Information:
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MsgKind::Question:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setButtonText(QMessageBox::Yes, QStringLiteral("はい(&Y)"));
+        box.setButtonText(QMessageBox::No, QStringLiteral("いいえ(&N)"));
+        break;
+    case MsgKind::Plain:
+        box.setIcon(QMessageBox::NoIcon);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    const int r = box.exec();
+    if (kind == MsgKind::Question)
+        return r == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+    return MsgResult::Ok;
+}
+
+QString QtPlatform::qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString desc = parts.at(i);
+        QString pattern = parts.at(i + 1);
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (!desc.contains(QLatin1Char('(')))
+            desc += QStringLiteral(" (") + pattern + QLatin1Char(')');
+        else if (!desc.contains(pattern))
+            desc = desc.left(desc.indexOf(QLatin1Char('('))).trimmed() + QStringLiteral(" (")
+                   + pattern + QLatin1Char(')');
+        out.append(desc);
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+QString QtPlatform::openFileName(QWidget *parent, const QString &title, const QString &folder,
+                                 const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, folder, qtFilter(filter));
+}
+
+QString QtPlatform::saveFileName(QWidget *parent, const QString &title, const QString &folder,
+                                 const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, folder, qtFilter(filter));
+}
+
+bool QtPlatform::chooseColor(QWidget *parent, QColor &color)
+{
+    const QColor c = QColorDialog::getColor(color, parent);
+    if (!c.isValid())
+        return false;
+    color = c;
+    return true;
+}
+
+bool QtPlatform::chooseFont(QWidget *parent, QFont &font)
+{
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, font, parent);
+    if (ok)
+        font = f;
+    return ok;
+}
+
+bool QtPlatform::inputText(QWidget *parent, const QString &caption, const QString &prompt,
+                           QString &value)
+{
+    bool ok = false;
+    const QString v = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &ok);
+    if (ok)
+        value = v;
+    return ok;
+}
+
+int QtPlatform::execDialog(QDialog *dialog)
+{
+    return dialog->exec();
+}
+
+void QtPlatform::playSound(const QString &wavPath)
+{
+    if (wavPath.isEmpty() || !QFileInfo(wavPath).isFile())
+        return;
+    if (!m_sound)
+        m_sound = new QSoundEffect(qApp);
+    m_sound->stop();
+    m_sound->setSource(QUrl::fromLocalFile(QFileInfo(wavPath).absoluteFilePath()));
+    m_sound->play();
+}
+
+bool QtPlatform::shellOpen(const QString &target)
+{
+    if (target.isEmpty())
+        return false;
+    QUrl url(target);
+    if (url.scheme().size() > 1) // http:, mailto: ... (not a drive letter)
+        return QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+}
+
+bool QtPlatform::launchProgram(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    return QProcess::startDetached(path, QStringList(), QFileInfo(path).absolutePath());
+}
+
+void QtPlatform::setClipboardText(const QString &text)
+{
+    if (auto *cb = QGuiApplication::clipboard())
+        cb->setText(text);
+}
+
+QString QtPlatform::clipboardText()
+{
+    auto *cb = QGuiApplication::clipboard();
+    return cb ? cb->text() : QString();
+}
+
+void QtPlatform::closeWindowByCaption(const QString &caption)
+{
+    // Our own windows first, then other programs' (exact title, through the
+    // window manager when wmctrl is available; nothing happens otherwise).
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == caption) {
+            w->close();
+            return;
+        }
+    const QString wmctrl = QStandardPaths::findExecutable(QStringLiteral("wmctrl"));
+    if (!wmctrl.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb"))
+        QProcess::startDetached(wmctrl, {QStringLiteral("-F"), QStringLiteral("-c"), caption});
+}
+
+void QtPlatform::setInputMethod(QWidget *widget, bool on)
+{
+    if (!widget)
+        return;
+    widget->setAttribute(Qt::WA_InputMethodEnabled, on);
+    if (widget->hasFocus())
+        QGuiApplication::inputMethod()->update(Qt::ImEnabled);
+}
+
+void QtPlatform::showHelp(const QString &helpFile, const QString &topic)
+{
+    Q_UNUSED(topic);
+    if (QFileInfo(helpFile).isFile())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+}
+
+bool QtPlatform::printDocument(QWidget *parent, QTextDocument *document)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    document->print(&printer);
+    return true;
+}
+
+QStringList QtPlatform::fontFamilies()
+{
+    return QFontDatabase::families();
+}
