@@ -13,6 +13,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QProcess>
 #include <QSoundEffect>
@@ -41,8 +42,8 @@ MsgResult QtPlatform::message(QWidget *parent, const QString &caption, const QSt
     case MsgKind::Question:
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setButtonText(QMessageBox::Yes, QStringLiteral("はい(&Y)"));
-        box.setButtonText(QMessageBox::No, QStringLiteral("いいえ(&N)"));
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
         break;
     case MsgKind::Plain:
         box.setIcon(QMessageBox::NoIcon);
