@@ -1,0 +1,101 @@
+#include "Dictionary.h"
+
+#include "LineScan.h"
+#include "platform/TextFile.h"
+
+#include <cstring>
+
+namespace Dictionary {
+
+QString trimWord(const QString &typed)
+{
+    QString w = typed;
+    const int dot = w.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        w.truncate(dot);
+    const int comma = w.indexOf(QLatin1Char(','));
+    if (comma >= 0)
+        w.truncate(comma);
+    return w;
+}
+
+void splitLine(const QString &line, QString &english, QString &japanese, QString &comment)
+{
+    const int eq = line.indexOf(QLatin1Char('='));
+    if (eq < 0) {
+        english = line;
+        japanese.clear();
+        comment.clear();
+        return;
+    }
+    english = line.left(eq);
+    const QString rest = line.mid(eq + 1);
+    const int star = rest.indexOf(QLatin1Char('*'));
+    if (star < 0) {
+        japanese = rest;
+        comment.clear();
+        return;
+    }
+    japanese = rest.left(star);
+    comment = rest.mid(star + 1);
+}
+
+QString messageText(const DictionaryResult &result)
+{
+    if (result.status != DictionaryResult::Found)
+        return notFoundText();
+    return QStringLiteral("以下の単語が見つかりました\n\n英　 語： ") + result.english
+        + QStringLiteral("\n日本語： ") + result.japanese + QStringLiteral("\n\nコメント： ")
+        + result.comment;
+}
+
+} // namespace Dictionary
+
+DictionaryResult LookUpDictionary(const QString &dictPath, const QString &word, QString *error)
+{
+    DictionaryResult result;
+    result.word = word;
+
+    QByteArray bytes;
+    if (dictPath.isEmpty() || !TextFile::readBytes(dictPath, bytes)) {
+        result.status = DictionaryResult::Unreadable;
+        if (error) {
+            *error = dictPath.isEmpty()
+                ? QStringLiteral("辞書ファイルが指定されていません。")
+                : QStringLiteral("辞書ファイル「%1」を開くことができません。").arg(dictPath);
+        }
+        return result;
+    }
+
+    QByteArray needle;
+    if (word.isEmpty() || word.contains(QLatin1Char('\n'))
+        || !LineScan::encodable(word, &needle))
+        return result;
+
+    // Compare the word's bytes with the start of every line; only a line
+    // whose bytes match is decoded and checked character by character.
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    const qsizetype n = needle.size();
+    const char first = needle.at(0);
+    qsizetype start = 0;
+    int lineNo = 0;
+    while (start < size) {
+        const char *nl = static_cast<const char *>(std::memchr(data + start, '\n', size_t(size - start)));
+        const qsizetype next = nl ? (nl - data) + 1 : size;
+        if (data[start] == first && next - start >= n
+            && std::memcmp(data + start, needle.constData(), size_t(n)) == 0) {
+            const QString line = LineScan::lineText(bytes, start);
+            if (line.startsWith(word)) {
+                result.status = DictionaryResult::Found;
+                result.lineNumber = lineNo;
+                result.line = line;
+                Dictionary::splitLine(line, result.english, result.japanese, result.comment);
+                return result;
+            }
+        }
+        start = next;
+        ++lineNo;
+    }
+    return result;
+}

@@ -1,0 +1,129 @@
+#include "frmShowReference.h"
+
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kWidth = 480;
+constexpr int kHeight = 420;
+}
+
+QColor ColorFromSetting(int value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+void ApplyReferenceStyle(QTextEdit *area, const Settings &settings)
+{
+    QFont f = area->font();
+    f.setFamily(settings.FontReference);
+    area->setFont(f);
+    QPalette pal = area->palette();
+    pal.setColor(QPalette::Text, ColorFromSetting(settings.FontReferenceColor));
+    area->setPalette(pal);
+    area->setTextColor(ColorFromSetting(settings.FontReferenceColor));
+}
+
+ReferenceEntry FillReferenceText(QTextEdit *area, const Settings &settings,
+                                 const QString &keyword, bool reportErrors)
+{
+    area->clear();
+    QString error;
+    const ReferenceEntry entry = FindReference(settings.ReferenceFilePath, keyword, &error);
+    // Plain paragraphs, one per explanation line, in the reference colour.
+    area->setPlainText(entry.lines.join(QLatin1Char('\n')));
+    if (entry.isError() && reportErrors)
+        platform().message(area->window(), QStringLiteral("エラー"), error, MsgKind::Warning);
+    return entry;
+}
+
+TfrmShowReference::TfrmShowReference(const Settings &settings, const QString &referenceKeyword,
+                                     QWidget *parent)
+    : QDialog(parent), ReferenceKeyword(referenceKeyword), m_settings(settings)
+{
+    setObjectName(QStringLiteral("frmShowReference"));
+    setWindowTitle(QStringLiteral("解説の表示"));
+
+    pnlTitle = new QLabel(this);
+    pnlTitle->setObjectName(QStringLiteral("pnlTitle"));
+    pnlTitle->setAutoFillBackground(true);
+    {
+        QPalette pal = pnlTitle->palette();
+        pal.setColor(QPalette::Window, Qt::black);
+        pal.setColor(QPalette::WindowText, Qt::white);
+        pnlTitle->setPalette(pal);
+        QFont f = pnlTitle->font();
+        f.setPixelSize(16);
+        pnlTitle->setFont(f);
+    }
+    pnlTitle->setMinimumHeight(32);
+    pnlTitle->setContentsMargins(8, 4, 8, 4);
+    pnlTitle->setTextFormat(Qt::PlainText);
+
+    lblReference = new QLabel(QStringLiteral("解説"), this);
+    lblReference->setObjectName(QStringLiteral("lblReference"));
+
+    moReference = new QTextEdit(this);
+    moReference->setObjectName(QStringLiteral("moReference"));
+    moReference->setReadOnly(true);
+    moReference->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    {
+        QFont f = moReference->font();
+        f.setPixelSize(17);
+        moReference->setFont(f);
+    }
+
+    cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setDefault(true);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->addWidget(pnlTitle);
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(8, 0, 8, 0);
+    body->addWidget(lblReference);
+    body->addWidget(moReference, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    body->addLayout(buttons);
+    layout->addLayout(body, 1);
+
+    setFixedSize(kWidth, kHeight);
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(kWidth / 2, kHeight / 2));
+    }
+}
+
+void TfrmShowReference::FormShow()
+{
+    m_shown = true;
+    moReference->clear();
+    pnlTitle->setText(Reference::title(ReferenceKeyword));
+    ApplyReferenceStyle(moReference, m_settings);
+    m_entry = FillReferenceText(moReference, m_settings, ReferenceKeyword, true);
+    cmdClose->setFocus();
+}
+
+void TfrmShowReference::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown)
+        FormShow();
+}
+
+void ShowReference(QWidget *parent, const Settings &settings, const QString &keyword)
+{
+    TfrmShowReference viewer(settings, keyword, parent);
+    platform().execDialog(&viewer);
+}

@@ -1,0 +1,265 @@
+// Dictionary: prefix look-up, line format, word trimming, and the speed of a
+// look-up in a dictionary of realistic size.
+#include <QtTest>
+
+#include "platform/TextFile.h"
+#include "reference/Dictionary.h"
+
+#include <algorithm>
+
+class TestDictionary : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_files = 0;
+
+    QString dictionary(const QStringList &lines)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("dict%1.txt").arg(++m_files));
+        if (!TextFile::writeLines(path, lines))
+            qFatal("cannot write the test dictionary");
+        return path;
+    }
+
+    static QStringList standardDictionary()
+    {
+        return {
+            QStringLiteral("apple=りんご*果物"),
+            QStringLiteral("Apple=アップル*会社名"),
+            QStringLiteral("apples=りんご(複数)*"),
+            QStringLiteral("application=応用*名詞"),
+            QStringLiteral("bank=銀行"),
+            QStringLiteral("cat"),
+            QStringLiteral("e=m*c2=x*y"),
+            QStringLiteral("犬=dog*和英"),
+        };
+    }
+
+private slots:
+    void trimWord_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("plain") << QStringLiteral("apple") << QStringLiteral("apple");
+        QTest::newRow("full stop") << QStringLiteral("apple.") << QStringLiteral("apple");
+        QTest::newRow("comma and more words") << QStringLiteral("well, I think")
+                                              << QStringLiteral("well");
+        QTest::newRow("full stop alone") << QStringLiteral(".") << QString();
+        QTest::newRow("dot before comma") << QStringLiteral("a.b,c") << QStringLiteral("a");
+        QTest::newRow("comma before dot") << QStringLiteral("a,b.c") << QStringLiteral("a");
+        QTest::newRow("inner spaces kept") << QStringLiteral("look up.") << QStringLiteral("look up");
+    }
+
+    void trimWord()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, word);
+        QCOMPARE(Dictionary::trimWord(typed), word);
+    }
+
+    void splitLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("japanese");
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("all three") << QStringLiteral("apple=りんご*果物") << QStringLiteral("apple")
+                                   << QStringLiteral("りんご") << QStringLiteral("果物");
+        QTest::newRow("no star: no comment") << QStringLiteral("bank=銀行")
+            << QStringLiteral("bank") << QStringLiteral("銀行") << QString();
+        QTest::newRow("empty comment") << QStringLiteral("a=b*") << QStringLiteral("a")
+                                       << QStringLiteral("b") << QString();
+        QTest::newRow("no equals sign") << QStringLiteral("cat") << QStringLiteral("cat")
+                                        << QString() << QString();
+        QTest::newRow("first = and first * after it") << QStringLiteral("e=m*c2=x*y")
+            << QStringLiteral("e") << QStringLiteral("m") << QStringLiteral("c2=x*y");
+        QTest::newRow("star before equals") << QStringLiteral("a*b=c*d") << QStringLiteral("a*b")
+                                            << QStringLiteral("c") << QStringLiteral("d");
+    }
+
+    void splitLine()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, english);
+        QFETCH(QString, japanese);
+        QFETCH(QString, comment);
+        QString e, j, c;
+        Dictionary::splitLine(line, e, j, c);
+        QCOMPARE(e, english);
+        QCOMPARE(j, japanese);
+        QCOMPARE(c, comment);
+    }
+
+    void lookUp_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("line");   // -1: not found
+        QTest::newRow("exact word") << QStringLiteral("apple") << 0;
+        QTest::newRow("case-sensitive") << QStringLiteral("Apple") << 1;
+        QTest::newRow("prefix: first line wins") << QStringLiteral("app") << 0;
+        QTest::newRow("prefix of a later entry") << QStringLiteral("appl") << 0;
+        QTest::newRow("longer entry found by its beginning") << QStringLiteral("applic") << 3;
+        QTest::newRow("word longer than every entry") << QStringLiteral("applesauce") << -1;
+        QTest::newRow("line without =") << QStringLiteral("ca") << 5;
+        QTest::newRow("japanese word") << QStringLiteral("犬") << 7;
+        QTest::newRow("empty word matches nothing") << QString() << -1;
+        QTest::newRow("upper case finds no lower case") << QStringLiteral("BANK") << -1;
+        QTest::newRow("only the start of a line counts") << QStringLiteral("pple") << -1;
+        QTest::newRow("character outside the code page") << QStringLiteral("\U0001F600") << -1;
+    }
+
+    void lookUp()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, line);
+        const QStringList lines = standardDictionary();
+        QString error;
+        const DictionaryResult r = LookUpDictionary(dictionary(lines), word, &error);
+        QVERIFY(error.isEmpty());
+        QCOMPARE(r.word, word);
+        if (line < 0) {
+            QCOMPARE(int(r.status), int(DictionaryResult::NotFound));
+            QCOMPARE(Dictionary::messageText(r), QStringLiteral("見つけることができませんでした"));
+            return;
+        }
+        QCOMPARE(int(r.status), int(DictionaryResult::Found));
+        QCOMPARE(r.lineNumber, line);
+        QCOMPARE(r.line, lines.at(line));
+        QString e, j, c;
+        Dictionary::splitLine(lines.at(line), e, j, c);
+        QCOMPARE(r.english, e);
+        QCOMPARE(r.japanese, j);
+        QCOMPARE(r.comment, c);
+    }
+
+    void message()
+    {
+        const DictionaryResult r =
+            LookUpDictionary(dictionary(standardDictionary()), QStringLiteral("apple"));
+        QCOMPARE(Dictionary::messageText(r),
+                 QStringLiteral("以下の単語が見つかりました\n\n英　 語： apple\n日本語： りんご"
+                                "\n\nコメント： 果物"));
+        const DictionaryResult bank =
+            LookUpDictionary(dictionary(standardDictionary()), QStringLiteral("bank"));
+        QCOMPARE(Dictionary::messageText(bank),
+                 QStringLiteral("以下の単語が見つかりました\n\n英　 語： bank\n日本語： 銀行"
+                                "\n\nコメント： "));
+    }
+
+    void typedWordsEndToEnd_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("word with full stop") << QStringLiteral("bank.") << QStringLiteral("bank");
+        QTest::newRow("word, comma, more") << QStringLiteral("apple, please")
+                                           << QStringLiteral("apple");
+        QTest::newRow("full stop alone") << QStringLiteral(".") << QString();
+    }
+
+    void typedWordsEndToEnd()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, english);
+        const DictionaryResult r = LookUpDictionary(dictionary(standardDictionary()),
+                                                    Dictionary::trimWord(typed));
+        if (english.isEmpty()) {
+            QCOMPARE(int(r.status), int(DictionaryResult::NotFound));
+            QCOMPARE(Dictionary::messageText(r), QStringLiteral("見つけることができませんでした"));
+        } else {
+            QCOMPARE(int(r.status), int(DictionaryResult::Found));
+            QCOMPARE(r.english, english);
+        }
+    }
+
+    void rawBytesAndLineEnds()
+    {
+        // The byte 0x82 alone is no character and reads as a stand-in that
+        // writes back as 0x82. A line starting with 0x82 0xA0 ("あ") shares
+        // that first byte but not the character, so it must not match.
+        const QString path = m_dir.filePath(QStringLiteral("raw.txt"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\x82\xA0=a\n\x82 =b*c\nlast=z");
+        f.close();
+        const QString stray = TextFile::decode(QByteArray("\x82"));
+        DictionaryResult r = LookUpDictionary(path, stray);
+        QCOMPARE(int(r.status), int(DictionaryResult::Found));
+        QCOMPARE(r.lineNumber, 1);
+        QCOMPARE(r.japanese, QStringLiteral("b"));
+        r = LookUpDictionary(path, QStringLiteral("あ"));
+        QCOMPARE(r.lineNumber, 0);
+        r = LookUpDictionary(path, QStringLiteral("last"));
+        QCOMPARE(r.lineNumber, 2);
+        QCOMPARE(r.japanese, QStringLiteral("z"));
+    }
+
+    void unreadable_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << m_dir.filePath(QStringLiteral("no/Dictionary.txt"));
+        QTest::newRow("folder") << m_dir.path();
+        QTest::newRow("no path") << QString();
+    }
+
+    void unreadable()
+    {
+        QFETCH(QString, path);
+        QString error;
+        const DictionaryResult r = LookUpDictionary(path, QStringLiteral("apple"), &error);
+        QCOMPARE(int(r.status), int(DictionaryResult::Unreadable));
+        QVERIFY(!error.isEmpty());
+        if (!path.isEmpty())
+            QVERIFY2(error.contains(path), qPrintable(error));
+    }
+
+    // A 16 MB dictionary of 267,000 lines must answer well within 0.1 s,
+    // reading the file anew each time, both when the word is missing (the
+    // whole file is scanned) and when it is on the last line.
+    void largeDictionaryIsQuick()
+    {
+        const int lineCount = 267000;
+        const QByteArray japanese = TextFile::encode(QStringLiteral("日本語の意味"));
+        const QByteArray comment = TextFile::encode(QStringLiteral("用例の説明"));
+        QByteArray bytes;
+        bytes.reserve(17 * 1024 * 1024);
+        for (int i = 0; i < lineCount; ++i) {
+            bytes += "word";
+            bytes += QByteArray::number(i).rightJustified(6, '0');
+            bytes += '=';
+            bytes += japanese;
+            bytes += '*';
+            bytes += comment;
+            bytes += " a sample line of words."; // 60 bytes a line with CR LF
+            bytes += "\r\n";
+        }
+        QVERIFY2(bytes.size() > 16 * 1000 * 1000, qPrintable(QString::number(bytes.size())));
+        const QString path = m_dir.filePath(QStringLiteral("large.txt"));
+        QVERIFY(TextFile::writeBytes(path, bytes));
+
+        struct Case { QString word; int line; };
+        const QList<Case> cases{{QStringLiteral("zebra"), -1},
+                                {QStringLiteral("word266999"), lineCount - 1},
+                                {QStringLiteral("word133"), 133000}};
+        for (const Case &c : cases) {
+            QList<qint64> times;
+            for (int run = 0; run < 5; ++run) {
+                QElapsedTimer t;
+                t.start();
+                const DictionaryResult r = LookUpDictionary(path, c.word);
+                times << t.nsecsElapsed();
+                QCOMPARE(r.lineNumber, c.line);
+            }
+            std::sort(times.begin(), times.end());
+            const double medianMs = times.at(times.size() / 2) / 1e6;
+            qInfo("look-up of %s in %d lines (%lld bytes): median %.1f ms, best %.1f ms",
+                  qPrintable(c.word), lineCount, qlonglong(bytes.size()), medianMs,
+                  times.first() / 1e6);
+            QVERIFY2(medianMs < 100.0, qPrintable(QString::number(medianMs)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDictionary)
+#include "tst_dictionary.moc"
