@@ -91,14 +91,19 @@ struct QuestionChoice
 // The first question of a drill started by OK of the set-up dialog, by the
 // first option that is on. Sets the positions (NotSamePos, NotRandomPos,
 // ImportantPos, ContinuePos). savedContinuePos is ReadContinuePos() for the
-// collection; importancePairs and importanceReadable describe the importance
-// file (used only with ImportantOnly). lstQuestionIndex and, with
-// NotSameQuestion, lstNotSameQuestion must already be built.
+// collection; importanceFile is read only with ImportantOnly (refused with
+// ImportanceOpenErrorMessage() when it cannot be opened, with
+// NoImportantQuestionsMessage() when no question has a chosen level).
+// lstQuestionIndex and, with NotSameQuestion, lstNotSameQuestion must
+// already be built.
 // A review drill asks no more questions than its record holds: QuestionNum
 // is lowered to ReviewableCount(), and a record without lines refuses.
 QuestionChoice ChooseFirstQuestion(DrillState &d, int savedContinuePos,
-                                   const QVector<QPair<int, int>> &importancePairs,
-                                   bool importanceReadable, const QString &importanceFile);
+                                   const QString &importanceFile);
+// Question line number `index` of the reviewed record PrevDrill (its asked
+// lines, or its wrong lines). Not ok, with an empty message, once the
+// recorded lines are used up.
+QuestionChoice ReviewQuestion(const DrillState &d, bool wrongOnly, int index);
 // The first question of a quick start: always a random question.
 QuestionChoice ChooseQuickStartQuestion(DrillState &d);
 

@@ -1,0 +1,170 @@
+#include "drill/Collection.h"
+
+#include "drill/DrillState.h"
+#include "platform/TextFile.h"
+
+namespace {
+constexpr int kRecordLines = 5;
+
+DrillRecord &recordInUse(DrillState &d)
+{
+    // DrillCount stays inside the room (FinishDrillRecord sees to it); guard
+    // anyway so that no caller can write outside it.
+    if (d.Drills.size() != DrillState::MaxDrills)
+        d.Drills.resize(DrillState::MaxDrills);
+    const int i = qBound(0, d.DrillCount, DrillState::MaxDrills - 1);
+    return d.Drills[i];
+}
+
+bool setLine(QVector<int> &lines, int index, int line)
+{
+    if (index < 0 || index >= DrillRecord::MaxLines)
+        return false;
+    if (index >= lines.size())
+        lines.resize(index + 1);
+    lines[index] = line;
+    return true;
+}
+} // namespace
+
+QStringList ScanQuestionLines(const QStringList &lines)
+{
+    QStringList index;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines.at(i).contains(QLatin1Char('#')))
+            index.append(QString::number(i));
+    }
+    return index;
+}
+
+QString CollectionErrorCaption()
+{
+    return QStringLiteral("エラー");
+}
+
+bool CheckCollectionForDrill(const QStringList &lines, const QStringList &questionIndex,
+                             QString *error)
+{
+    if (questionIndex.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("問題集に問題がありません。\n"
+                                    "「#」で始まるキーワード行のある問題集を選んでください。");
+        return false;
+    }
+    const int last = questionIndex.constLast().toInt();
+    if (last + kRecordLines > lines.size()) {
+        if (error)
+            *error = QStringLiteral("問題集の最後の問題が途中で終わっています（%1 行目）。\n"
+                                    "キーワード行の後には、英文・日本文・コメント・"
+                                    "穴埋め単語の 4 行が必要です。")
+                         .arg(last + 1);
+        return false;
+    }
+    return true;
+}
+
+bool ScanCollection(const QString &path, QStringList &lstQuestionIndex, QString *error)
+{
+    lstQuestionIndex.clear();
+    QStringList lines;
+    if (!TextFile::readLines(path, lines, error))
+        return false;
+    const QStringList index = ScanQuestionLines(lines);
+    if (!CheckCollectionForDrill(lines, index, error))
+        return false;
+    lstQuestionIndex = index;
+    return true;
+}
+
+bool LoadQuestionFromLines(const QStringList &lines, int line, int questionType,
+                           DrillState &d, QString *error)
+{
+    if (line < 0 || line + kRecordLines > lines.size()) {
+        if (error)
+            *error = QStringLiteral("問題集の %1 行目から問題を読み込めません。\n"
+                                    "問題集が変更された可能性があります。")
+                         .arg(line + 1);
+        return false;
+    }
+    const QString &english = lines.at(line + 1);
+    const QString &japanese = lines.at(line + 2);
+    d.CurrentLine = line;
+    d.CurrentKeyword = lines.at(line);
+    if (questionType == 1) {
+        d.QuestionText = english;
+        d.AnswerText = japanese;
+    } else {
+        d.QuestionText = japanese;
+        d.AnswerText = english;
+    }
+    d.CommentText = lines.at(line + 3);
+    d.HoleWords = lines.at(line + 4);
+    return true;
+}
+
+bool LoadQuestion(const QString &path, int line, int questionType, DrillState &d,
+                  QString *error)
+{
+    QStringList lines;
+    if (!TextFile::readLines(path, lines, error))
+        return false;
+    return LoadQuestionFromLines(lines, line, questionType, d, error);
+}
+
+void BeginDrillRecord(DrillState &d, const QString &questionFile,
+                      const QString &referenceFile, const QString &startTime)
+{
+    DrillRecord &r = recordInUse(d);
+    r = DrillRecord();
+    r.QuestionFile = questionFile;
+    r.ReferenceFile = referenceFile;
+    r.StartTime = startTime;
+}
+
+bool RecordAskedLine(DrillState &d, int index, int line)
+{
+    return setLine(recordInUse(d).AskedLines, index, line);
+}
+
+bool RecordWrongLine(DrillState &d, int index, int line)
+{
+    return setLine(recordInUse(d).WrongLines, index, line);
+}
+
+void FinishDrillRecord(DrillState &d, const QString &correctRate, const QString &questionFile,
+                       const QString &referenceFile, const QString &endTime)
+{
+    DrillRecord &r = recordInUse(d);
+    r.PlannedCount = d.QuestionNum;
+    r.AtariCount = d.AtariCount;
+    r.HazureCount = d.HazureCount;
+    r.CorrectRate = correctRate;
+    r.QuestionFile = questionFile;
+    r.ReferenceFile = referenceFile;
+    r.EndTime = endTime;
+
+    d.DrillCount = qBound(0, d.DrillCount, DrillState::MaxDrills - 1) + 1;
+    if (d.DrillCount >= DrillState::MaxDrills) {
+        // Room full: the oldest drill makes way for the next one.
+        d.Drills.removeFirst();
+        d.Drills.append(DrillRecord());
+        d.DrillCount = DrillState::MaxDrills - 1;
+    }
+}
+
+const DrillRecord *FinishedRecord(const DrillState &d, int index)
+{
+    if (index < 0 || index >= d.DrillCount || index >= d.Drills.size())
+        return nullptr;
+    return &d.Drills.at(index);
+}
+
+int ReviewableCount(const DrillState &d, int index, bool wrongOnly)
+{
+    const DrillRecord *r = FinishedRecord(d, index);
+    if (!r)
+        return 0;
+    if (wrongOnly)
+        return qMax(0, qMin(r->HazureCount, int(r->WrongLines.size())));
+    return qMax(0, qMin(r->PlannedCount, int(r->AskedLines.size())));
+}
