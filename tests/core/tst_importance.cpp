@@ -1,0 +1,276 @@
+// Importance file: lookup, automatic adjustment, setting by hand, and the
+// rewrite through the scratch file with failures injected.
+#include "records/Importance.h"
+#include "records/RecordPaths.h"
+#include "records_support.h"
+
+#include <QFileInfo>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+class TestImportance : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lookup_data();
+    void lookup();
+    void automatic_data();
+    void automatic();
+    void wrongAnswersStopAtFive();
+    void correctAnswersWalkDownAndRemove();
+    void byHand_data();
+    void byHand();
+    void sameLevelLeavesFileUntouched();
+    void levelOutOfRangeRefused();
+    void staleScratchRemoved();
+    void interruptedRewriteRestored();
+    void unremovableScratchKeepsMarks();
+    void failedCopyKeepsMarks();
+};
+
+namespace {
+// A fresh user folder for each case.
+struct Fresh
+{
+    RecordsFolder folder;
+    QString imp() const { return ImportanceFile(folder.settings); }
+    QString scratch() const { return ImportanceScratchFile(folder.settings); }
+};
+}
+
+void TestImportance::lookup_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("level");
+    QTest::newRow("missing file") << QByteArray() << 7 << 0;
+    QTest::newRow("found") << QByteArray("2 4\r\n3 7\r\n") << 7 << 3;
+    QTest::newRow("not marked") << QByteArray("2 4\r\n3 7\r\n") << 8 << 0;
+    QTest::newRow("7 is not 17 or 70") << QByteArray("1 17\r\n2 70\r\n") << 7 << 0;
+    QTest::newRow("first of two lines wins") << QByteArray("4 7\r\n2 7\r\n") << 7 << 4;
+    QTest::newRow("blank and note lines skipped")
+        << QByteArray("\r\nnote\r\n\r\n5 7\r\n") << 7 << 5;
+    QTest::newRow("LF only, no final line end") << QByteArray("1 3\n2 7") << 7 << 2;
+    QTest::newRow("question line 0") << QByteArray("3 0\r\n") << 0 << 3;
+}
+
+void TestImportance::lookup()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, line);
+    QFETCH(int, level);
+    Fresh f;
+    if (!content.isEmpty())
+        putBytes(f.imp(), content);
+    QCOMPARE(ImportanceLevel(f.imp(), line), level);
+}
+
+void TestImportance::automatic_data()
+{
+    QTest::addColumn<QByteArray>("before"); // "-" = no file
+    QTest::addColumn<bool>("correct");
+    QTest::addColumn<QByteArray>("after");  // "-" = no file
+    QTest::newRow("unmarked, wrong: added at 1") << QByteArray("-") << false
+                                                 << QByteArray("1 7\r\n");
+    QTest::newRow("unmarked, right: nothing") << QByteArray("-") << true << QByteArray("-");
+    QTest::newRow("unmarked, wrong, appended")
+        << QByteArray("2 4\r\n") << false << QByteArray("2 4\r\n1 7\r\n");
+    QTest::newRow("last line without line end")
+        << QByteArray("2 4") << false << QByteArray("2 4\r\n1 7\r\n");
+    QTest::newRow("3 wrong -> 4") << QByteArray("2 4\r\n3 7\r\n1 9\r\n") << false
+                                  << QByteArray("2 4\r\n4 7\r\n1 9\r\n");
+    QTest::newRow("3 right -> 2") << QByteArray("2 4\r\n3 7\r\n1 9\r\n") << true
+                                  << QByteArray("2 4\r\n2 7\r\n1 9\r\n");
+    QTest::newRow("1 right: removed") << QByteArray("2 4\r\n1 7\r\n1 9\r\n") << true
+                                      << QByteArray("2 4\r\n1 9\r\n");
+    QTest::newRow("5 wrong: unchanged") << QByteArray("5 7\n") << false << QByteArray("5 7\n");
+    QTest::newRow("blank and note lines before the pair")
+        << QByteArray("\r\nnote 1\r\n2 4\r\n\r\n3 7\r\n") << false
+        << QByteArray("\r\nnote 1\r\n2 4\r\n\r\n4 7\r\n");
+    QTest::newRow("long lines copied whole")
+        << QByteArray("1 1234567890123\r\n3 7\r\nthis note is longer than ten bytes\r\n")
+        << true
+        << QByteArray("1 1234567890123\r\n2 7\r\nthis note is longer than ten bytes\r\n");
+    QTest::newRow("hand-edited 9 wrong -> 5") << QByteArray("9 7\r\n") << false
+                                              << QByteArray("5 7\r\n");
+    QTest::newRow("hand-edited 0 right: removed") << QByteArray("0 7\r\n2 8\r\n") << true
+                                                  << QByteArray("2 8\r\n");
+}
+
+void TestImportance::automatic()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(bool, correct);
+    QFETCH(QByteArray, after);
+    Fresh f;
+    if (before != "-")
+        putBytes(f.imp(), before);
+    QString error;
+    QVERIFY2(AdjustImportance(f.imp(), f.scratch(), 7, correct, &error), qPrintable(error));
+    if (after == "-")
+        QVERIFY(!QFileInfo::exists(f.imp()));
+    else
+        QCOMPARE(fileBytes(f.imp()), after);
+    QVERIFY(!QFileInfo::exists(f.scratch()));
+}
+
+void TestImportance::wrongAnswersStopAtFive()
+{
+    Fresh f;
+    putBytes(f.imp(), "2 3\r\n");
+    QVERIFY(AdjustImportance(f.imp(), f.scratch(), 12, false));
+    QCOMPARE(ImportanceLevel(f.imp(), 12), 1);
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(AdjustImportance(f.imp(), f.scratch(), 12, false));
+    QCOMPARE(ImportanceLevel(f.imp(), 12), 5);
+    QCOMPARE(fileBytes(f.imp()), QByteArray("2 3\r\n5 12\r\n"));
+}
+
+void TestImportance::correctAnswersWalkDownAndRemove()
+{
+    Fresh f;
+    putBytes(f.imp(), "3 12\r\n2 3\r\n");
+    const int expected[] = {2, 1, 0};
+    for (int level : expected) {
+        QVERIFY(AdjustImportance(f.imp(), f.scratch(), 12, true));
+        QCOMPARE(ImportanceLevel(f.imp(), 12), level);
+    }
+    QCOMPARE(fileBytes(f.imp()), QByteArray("2 3\r\n"));
+    const auto pairs = ReadImportancePairs(f.imp());
+    QCOMPARE(pairs.size(), 1);
+    QCOMPARE(pairs.at(0), qMakePair(2, 3));
+}
+
+void TestImportance::byHand_data()
+{
+    QTest::addColumn<QByteArray>("before"); // "-" = no file
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QByteArray>("after");  // "-" = no file
+    QTest::newRow("unmarked, 0: nothing") << QByteArray("-") << 0 << QByteArray("-");
+    QTest::newRow("unmarked, 4: added") << QByteArray("-") << 4 << QByteArray("4 7\r\n");
+    QTest::newRow("marked, other level") << QByteArray("1 2\r\n2 7\r\n") << 5
+                                         << QByteArray("1 2\r\n5 7\r\n");
+    QTest::newRow("marked, 0: removed") << QByteArray("1 2\r\n2 7\r\n3 9\r\n") << 0
+                                        << QByteArray("1 2\r\n3 9\r\n");
+    QTest::newRow("only mark removed: empty file") << QByteArray("2 7\r\n") << 0
+                                                   << QByteArray("");
+}
+
+void TestImportance::byHand()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, level);
+    QFETCH(QByteArray, after);
+    Fresh f;
+    if (before != "-")
+        putBytes(f.imp(), before);
+    QString error;
+    QVERIFY2(SetImportance(f.imp(), f.scratch(), 7, level, &error), qPrintable(error));
+    if (after == "-") {
+        QVERIFY(!QFileInfo::exists(f.imp()));
+    } else {
+        QVERIFY(QFileInfo::exists(f.imp()));
+        QCOMPARE(fileBytes(f.imp()), after);
+    }
+    QCOMPARE(ImportanceLevel(f.imp(), 7), level);
+}
+
+void TestImportance::sameLevelLeavesFileUntouched()
+{
+    Fresh f;
+    const QByteArray content("1 2\n3 7\n"); // LF endings would change on any rewrite
+    putBytes(f.imp(), content);
+    const QDateTime past = QDateTime::currentDateTime().addDays(-3);
+    {
+        QFile file(f.imp());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+    }
+    const QDateTime before = QFileInfo(f.imp()).lastModified();
+    QVERIFY(SetImportance(f.imp(), f.scratch(), 7, 3));
+    QCOMPARE(fileBytes(f.imp()), content);
+    QCOMPARE(QFileInfo(f.imp()).lastModified(), before);
+}
+
+void TestImportance::levelOutOfRangeRefused()
+{
+    Fresh f;
+    putBytes(f.imp(), "2 7\r\n");
+    QString error;
+    QVERIFY(!SetImportance(f.imp(), f.scratch(), 7, 6, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!SetImportance(f.imp(), f.scratch(), 7, -1));
+    QCOMPARE(fileBytes(f.imp()), QByteArray("2 7\r\n"));
+}
+
+void TestImportance::staleScratchRemoved()
+{
+    Fresh f;
+    putBytes(f.imp(), "2 4\r\n3 7\r\n");
+    putBytes(f.scratch(), "5 99\r\n"); // left by an earlier, interrupted rewrite
+    QVERIFY(AdjustImportance(f.imp(), f.scratch(), 7, true));
+    QCOMPARE(fileBytes(f.imp()), QByteArray("2 4\r\n2 7\r\n"));
+    QVERIFY(!QFileInfo::exists(f.scratch()));
+}
+
+void TestImportance::interruptedRewriteRestored()
+{
+    // The rewrite stopped after the rename: the marks are only in old.dat.
+    Fresh f;
+    putBytes(f.scratch(), "2 4\r\n3 7\r\n");
+    QCOMPARE(ImportanceLevel(f.imp(), 4), 0);
+    QVERIFY(AdjustImportance(f.imp(), f.scratch(), 9, false));
+    QCOMPARE(fileBytes(f.imp()), QByteArray("2 4\r\n3 7\r\n1 9\r\n"));
+    QVERIFY(!QFileInfo::exists(f.scratch()));
+}
+
+void TestImportance::unremovableScratchKeepsMarks()
+{
+    Fresh f;
+    const QByteArray content("2 4\r\n3 7\r\n");
+    putBytes(f.imp(), content);
+    // Something that cannot be removed stands where the scratch file goes.
+    QVERIFY(QDir().mkpath(f.scratch() + QStringLiteral("/inside")));
+    QString error;
+    QVERIFY(!AdjustImportance(f.imp(), f.scratch(), 7, true, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!SetImportance(f.imp(), f.scratch(), 4, 0));
+    QCOMPARE(fileBytes(f.imp()), content);
+    // A plain append needs no rewrite and still works.
+    QVERIFY(AdjustImportance(f.imp(), f.scratch(), 11, false));
+    QCOMPARE(fileBytes(f.imp()), content + "1 11\r\n");
+}
+
+void TestImportance::failedCopyKeepsMarks()
+{
+    Fresh f;
+    const QByteArray content("2 4\r\n3 7\r\n1 9\r\n");
+    putBytes(f.imp(), content);
+    // Files may not grow beyond 4 bytes: renaming and reading still work,
+    // writing the new importance file fails half way.
+    struct rlimit old;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = old;
+    tiny.rlim_cur = 4;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    QString error;
+    const bool ok = AdjustImportance(f.imp(), f.scratch(), 7, false, &error);
+    const bool okByHand = SetImportance(f.imp(), f.scratch(), 9, 0);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!ok);
+    QVERIFY(!okByHand);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(fileBytes(f.imp()), content);
+    QVERIFY(!QFileInfo::exists(f.scratch()));
+    // Once writing works again the same change goes through.
+    QVERIFY(AdjustImportance(f.imp(), f.scratch(), 7, false));
+    QCOMPARE(fileBytes(f.imp()), QByteArray("2 4\r\n4 7\r\n1 9\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestImportance)
+#include "tst_importance.moc"
