@@ -248,8 +248,10 @@ static QByteArray joinLines(const QStringList &lines)
 
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
+    // Unbuffered, so that a short write (disk full, size limit) is seen here
+    // instead of being lost in a buffer flush.
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = fileError(QStringLiteral("書き込めません"), path, f.errorString());
         return false;
@@ -271,7 +273,7 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
 bool appendLines(const QString &path, const QStringList &lines, QString *error)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         if (error)
             *error = fileError(QStringLiteral("書き込めません"), path, f.errorString());
         return false;

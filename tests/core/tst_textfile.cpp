@@ -4,6 +4,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 class TestTextFile : public QObject
 {
     Q_OBJECT
@@ -133,6 +138,34 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("adir")));
         QVERIFY(!TextFile::writeLines(path(QStringLiteral("adir")), {QStringLiteral("x")}));
         QVERIFY(QFileInfo(path(QStringLiteral("adir"))).isDir());
+    }
+
+    void shortWritesAreFailures_data()
+    {
+        QTest::addColumn<bool>("append");
+        QTest::newRow("rewrite") << false;
+        QTest::newRow("append") << true;
+    }
+    void shortWritesAreFailures()
+    {
+        // A file-size limit cuts the write short; that must not be reported
+        // as success (the child process exits 0 only when it was reported).
+        QFETCH(bool, append);
+        const QString p = path(append ? QStringLiteral("limited-a.txt") : QStringLiteral("limited.txt"));
+        const pid_t pid = fork();
+        QVERIFY(pid >= 0);
+        if (pid == 0) {
+            signal(SIGXFSZ, SIG_IGN);
+            struct rlimit limit{4, 4};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const QStringList lines{QString(100, QLatin1Char('x'))};
+            const bool ok = append ? TextFile::appendLines(p, lines) : TextFile::writeLines(p, lines);
+            _exit(ok ? 1 : 0);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 
     void countsBytes()
