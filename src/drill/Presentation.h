@@ -33,7 +33,8 @@ QuestionChoice ChooseNextQuestion(DrillState &d);
 // message, or the reading error in choice.message, when it fails.
 bool TakeNextQuestion(DrillState &d, const QString &collectionPath, int questionType,
                       QuestionChoice *choice);
-// The same for a chosen first question (set-up OK, quick start).
+// The same for a chosen first question (set-up OK, quick start): loads it
+// and enters it as asked line 0 of record DrillCount.
 bool TakeQuestion(DrillState &d, const QString &collectionPath, int questionType, int line,
                   QString *error);
 
@@ -89,8 +90,9 @@ PreparedQuestion PrepareQuestion(DrillState &d, const Settings &s);
 // Colour of the question text when ChangeColorOn = 1 (FontQuestionColor
 // otherwise). By question (ChangeColorType = 1) the stored rate of the
 // question decides: a rate at or below ChangeColorPercent gives ChangeColor.
-// By drill, the drill's running rate decides: a rate below it gives
-// ChangeColor; the first question of a drill always gets ChangeColor.
+// The same rule holds for the first question of a drill. By drill, the
+// drill's running rate (DrillRate(), the percent gauge) decides: a rate below
+// it gives ChangeColor; the first question of a drill always gets ChangeColor.
 int QuestionColor(const Settings &s, int questionRate, int drillRate, bool firstQuestion);
 // A stored rate text as a number (0 when it is not a number).
 int RateValue(const QString &rate);
