@@ -87,6 +87,9 @@ struct DrillState
     int ImportantPos = 0;
 
     // --- history of this run --------------------------------------------------
+    // Drills[DrillCount] is the record being filled; records below it are the
+    // finished drills, oldest first. When the room is full the oldest record
+    // is dropped (drill/Collection.h), so DrillCount stays below MaxDrills.
     int DrillCount = 0;
     QVector<DrillRecord> Drills = QVector<DrillRecord>(MaxDrills);
 };
