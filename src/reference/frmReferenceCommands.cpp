@@ -26,8 +26,14 @@ QString referencePathOf(const Settings &settings, const QString &name)
 
 bool OpenReferenceCommand(QWidget *parent, const Settings &settings, const DrillState &drill)
 {
-    QString keyword = drill.CurrentKeyword.mid(1);
-    if (!drill.Running) {
+    return OpenReferenceCommand(parent, settings, drill.CurrentKeyword, drill.Running);
+}
+
+bool OpenReferenceCommand(QWidget *parent, const Settings &settings,
+                          const QString &currentKeyword, bool drillRunning)
+{
+    QString keyword = currentKeyword.mid(1);
+    if (!drillRunning) {
         if (!platform().inputText(parent, QStringLiteral("参考書内の検索"),
                                   QStringLiteral("調べたいことを記入してください"), keyword))
             return false;

@@ -16,6 +16,10 @@ struct DrillState;
 // Returns true when the viewer was shown (the caller then gives the focus
 // back to the answer box).
 bool OpenReferenceCommand(QWidget *parent, const Settings &settings, const DrillState &drill);
+// The same with the current keyword line and whether a drill is running
+// given directly.
+bool OpenReferenceCommand(QWidget *parent, const Settings &settings,
+                          const QString &currentKeyword, bool drillRunning);
 
 // Dictionary look-up of the main window (cmdOpenDictionaryClick).
 // `answerItems` are the entries of the word list and `selectedRow` the
