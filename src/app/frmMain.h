@@ -205,6 +205,10 @@ public:
     void ApplyDisplaySettings();
     // Flat or raised toolbar buttons by `settings.NotFlat`.
     void ApplyButtonStyle();
+    // The study plan's start-up summary and its countdown in status panel 5
+    // (run by the first showing and by the date timer; src/app/frmMainLater.cpp).
+    void ShowPlanSummary();
+    void PlanCountdown();
     // Question-pane height: moQuestionSize, plus moHoleSize while moHole shows.
     void SetQuestionPaneHeight(int height);
 
@@ -279,7 +283,7 @@ private:
     void ConnectCommands();
     void LayoutStatusPanels();
     void SetBarVisible(QWidget *bar, QAction *viewItem, QAction *popupItem, bool visible);
-    void UpdateDockRows();
+    void LayoutDock();
     bool IsInToolBarArea(QWidget *w) const;
 };
 

@@ -2,7 +2,6 @@
 #include "app/frmMain.h"
 
 void TfrmMain::cmdSetupClick() {}
-void TfrmMain::cmdShowErrorClick() {}
 void TfrmMain::cmdShowPercentClick() {}
 void TfrmMain::cmdShowGraphClick() {}
 void TfrmMain::cmdShowHistoryClick() {}
@@ -14,3 +13,5 @@ void TfrmMain::cmdNewTextClick() {}
 void TfrmMain::cmdHelpClick() {}
 void TfrmMain::cmdVersionClick() {}
 void TfrmMain::cmdHomepageClick() {}
+void TfrmMain::ShowPlanSummary() {}
+void TfrmMain::PlanCountdown() {}

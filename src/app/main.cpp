@@ -1,12 +1,12 @@
+#include "app/frmMain.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvendo"));
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Ulvendo"));
+    TfrmMain w;
     w.show();
     return app.exec();
 }

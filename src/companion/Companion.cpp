@@ -1,0 +1,37 @@
+#include "companion/Companion.h"
+
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+
+#include <QFileInfo>
+
+namespace Companion {
+
+bool isAvailable(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return false;
+    return Paths::fileName(path) == executableName();
+}
+
+QString speakCommand(const QString &english)
+{
+    return QStringLiteral("QVT;") + english;
+}
+
+QString reactionCommand(int code)
+{
+    return QStringLiteral("ANI;") + QString::number(code);
+}
+
+bool handOverPosition(const QString &path, int left, int top, int width, int height, QString *error)
+{
+    if (path.isEmpty())
+        return true;
+    IniFile ini(Paths::folderOf(path) + QStringLiteral("Setup.ini"));
+    ini.writeInt(QStringLiteral("Setup"), QStringLiteral("left"), left + width);
+    ini.writeInt(QStringLiteral("Setup"), QStringLiteral("top"), top + height);
+    return ini.save(error);
+}
+
+} // namespace Companion

@@ -1,0 +1,20 @@
+#pragma once
+// Colours and fonts as the settings store them, turned into Qt's.
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+// A colour number with red in the low byte, green in the middle byte and
+// blue in the high byte ("255" red, "8421376" teal).
+QColor ColorFromNumber(int number);
+int NumberFromColor(const QColor &color);
+
+// The installed family that shows a face name of the settings. Faces that
+// are not installed here (the settings' default "ＭＳ Ｐゴシック" among them)
+// map to an installed Japanese family: Gothic faces to a sans-serif one,
+// Mincho faces to a serif one. The setting's text itself is never changed.
+QString ScreenFamily(const QString &face);
+// A font of that face in points (pointSize <= 0 keeps the default size).
+QFont FaceFont(const QString &face, int pointSize = 0);
+// A font of that face with a size in pixels (the windows' 12-pixel text).
+QFont PixelFont(const QString &face, int pixelSize);
