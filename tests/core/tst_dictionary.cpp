@@ -214,6 +214,28 @@ private slots:
             QVERIFY2(error.contains(path), qPrintable(error));
     }
 
+    // The dictionary installed beside the program: every line has its English
+    // and Japanese parts, and every word is found on its own line or an
+    // earlier one.
+    void shippedDictionaryIsWellFormed()
+    {
+        const QString path = QStringLiteral(TESTS_DATA_DIR "/../../data/dictionary/Dictionary.txt");
+        if (!QFile::exists(path))
+            QSKIP("no dictionary beside the program");
+        QStringList lines;
+        QVERIFY(TextFile::readLines(path, lines));
+        QVERIFY(!lines.isEmpty());
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString &line = lines.at(i);
+            QVERIFY2(line.contains(QLatin1Char('=')), qPrintable(line));
+            QString e, j, c;
+            Dictionary::splitLine(line, e, j, c);
+            QVERIFY2(!e.isEmpty() && !j.isEmpty(), qPrintable(line));
+            const DictionaryResult r = LookUpDictionary(path, e);
+            QVERIFY2(r.status == DictionaryResult::Found && r.lineNumber <= i, qPrintable(line));
+        }
+    }
+
     // A 16 MB dictionary of 267,000 lines must answer well within 0.1 s,
     // reading the file anew each time, both when the word is missing (the
     // whole file is scanned) and when it is on the last line.

@@ -283,6 +283,24 @@ private slots:
         QVERIFY(ReadReferenceKeywords(book({}), keywords, &error));
         QVERIFY(keywords.isEmpty());
     }
+
+    // The book installed beside the program: every keyword it offers leads
+    // to a complete entry.
+    void shippedBookIsWellFormed()
+    {
+        const QString path = QStringLiteral(TESTS_DATA_DIR "/../../data/reference/Reference.txt");
+        if (!QFile::exists(path))
+            QSKIP("no reference book beside the program");
+        QStringList keywords;
+        QString error;
+        QVERIFY2(ReadReferenceKeywords(path, keywords, &error), qPrintable(error));
+        QVERIFY(!keywords.isEmpty());
+        for (const QString &k : std::as_const(keywords)) {
+            const ReferenceEntry e = FindReference(path, k, &error);
+            QVERIFY2(e.status == ReferenceEntry::Found, qPrintable(k + QLatin1Char(' ') + error));
+            QVERIFY2(!e.lines.isEmpty(), qPrintable(k));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestReference)
