@@ -30,7 +30,7 @@ TfrmResult::TfrmResult(TfrmMain *main, QWidget *parent) : QDialog(parent), m_mai
     lblResult = MakeStyledLabel(this, QStringLiteral("lblResult"),
                                 allRight ? QStringLiteral("☆ CONGRATULATION ☆")
                                          : QStringLiteral("☆ 全問終了 ☆"),
-                                kFace, 30, true, ColorFromNumber(allRight ? 16711680 : 255));
+                                kFace, 28, true, ColorFromNumber(allRight ? 16711680 : 255));
     lblResult->setAlignment(Qt::AlignCenter);
 
     // The drill's final rate, as the main window's rate gauge shows it.

@@ -115,6 +115,9 @@ TfrmResultError::TfrmResultError(TfrmMain *main, QWidget *parent)
     texts->addWidget(moAnswer, 1, 1);
     texts->addWidget(lblComment, 2, 0, Qt::AlignTop);
     texts->addWidget(moComment, 2, 1);
+    // Answers are one sentence; the comment takes the room that is left.
+    moKaitou->setFixedHeight(46);
+    moAnswer->setFixedHeight(46);
     texts->setRowStretch(2, 1);
     for (QLabel *l : {lblKaitou, lblAnswer, lblComment})
         l->setAlignment(Qt::AlignRight | Qt::AlignTop);
