@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -669,7 +670,11 @@ void TfrmMain::FormShow()
     // 3: the user step.
     if (!FlagNonZero(settings.Boot))
         platform().message(this, QStringLiteral("Ulvendo"), kWelcome, MsgKind::Information);
-    if (!FlagOn(settings.ShowUser) && FlagNonZero(settings.Boot)) {
+    // A user without a folder (the user dialog was closed on a first run)
+    // could keep no records; the dialog is asked again until one is chosen.
+    const bool userHasFolder = Paths::isSafeName(settings.UserName)
+                               && QFileInfo(settings.ProgramFolder + settings.UserName).isDir();
+    if (!FlagOn(settings.ShowUser) && FlagNonZero(settings.Boot) && userHasFolder) {
         RaiseUserStartCount(settings);
     } else {
         TfrmUser dialog(settings, this);
@@ -751,6 +756,7 @@ void TfrmMain::FormShow()
     moHole->clear();
     txtAnswer->clear();
     moComment->clear();
+    cmdStart->setFocus();
 
     // 18-19: the plan and the date timer.
     if (settings.ShowPlanOn == 1)

@@ -28,6 +28,7 @@ QToolButton *TToolBar::addButton(const QString &name, const QString &iconName, c
 
 void TToolBar::finish()
 {
+    addSeparator();
     m_close = new QToolButton(this);
     m_close->setObjectName(objectName() + QStringLiteral("_close"));
     m_close->setIcon(appIcon(QStringLiteral("close")));
