@@ -84,6 +84,20 @@ inline void startDrill(TestEnv &env, int count, int answerType = 0, int question
     env.find<QPushButton>(QStringLiteral("cmdStart"))->click();
 }
 
+// Opens the set-up dialog with Start and runs `body` inside it; the platform
+// closes the dialog afterwards unless `body` started a drill.
+inline void openSetup(TestEnv &env, const std::function<void(TfrmQuestionSetup *)> &body)
+{
+    bool ran = false;
+    env.platform.dialogHandlers.enqueue([&](QDialog *d) {
+        ran = true;
+        QVERIFY(asSetup(d));
+        body(asSetup(d));
+    });
+    env.find<QPushButton>(QStringLiteral("cmdStart"))->click();
+    QVERIFY(ran);
+}
+
 // The expected answer of the question on display, in the form the mode takes.
 inline QString rightAnswer(const TfrmMain *w)
 {
