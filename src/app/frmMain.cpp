@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/frmTitle.h"
 #include "app/frmUser.h"
 #include "companion/Companion.h"
 #include "companion/UiCompanion.h"
@@ -121,6 +122,13 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     // Client area 835 x 554 below the menu bar.
     resize(835, 554 + menuBar()->sizeHint().height());
     LayoutDock();
+
+    // The title picture stays on screen while the start-up runs; it goes as
+    // soon as the first message loop (a start-up dialog or the main loop)
+    // processes it.
+    auto *title = new TfrmTitle;
+    title->showNow();
+    title->release();
 }
 
 TfrmMain::~TfrmMain()

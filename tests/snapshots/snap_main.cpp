@@ -1,5 +1,6 @@
 // Snapshots of the main window at rest and of the user dialog.
 #include "TestEnv.h"
+#include "app/frmTitle.h"
 #include "app/frmUser.h"
 #include "settings/Settings.h"
 #include "widgets/StatusBar.h"
@@ -37,6 +38,10 @@ void snapshotMainIdle(const QString &outDir)
     w->resize(835, 554 + (w->height() - w->centralWidget()->height()));
     QApplication::processEvents();
     w->grab().save(outDir + QStringLiteral("/main_idle_small.png"));
+
+    TfrmTitle title;
+    title.showNow();
+    title.grab().save(outDir + QStringLiteral("/title.png"));
 }
 
 void snapshotUser(const QString &outDir)

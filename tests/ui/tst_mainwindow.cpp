@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "TestEnv.h"
+#include "app/frmTitle.h"
 #include "app/frmUser.h"
 #include "companion/Companion.h"
 #include "platform/IniFile.h"
@@ -83,6 +84,7 @@ private slots:
     void companionOff();
     void companionOn();
     void companionNotAvailableByCase();
+    void titleWindowDuringStartUp();
 };
 
 void TestMainWindow::firstStartWithoutFiles()
@@ -695,6 +697,26 @@ void TestMainWindow::companionNotAvailableByCase()
     QVERIFY(!Companion::isAvailable(env.path("s/QVT.exe")));
     QFile(env.path("s/qvt.exe")).open(QIODevice::WriteOnly);
     QVERIFY(Companion::isAvailable(env.path("s/qvt.exe")));
+}
+
+void TestMainWindow::titleWindowDuringStartUp()
+{
+    // Whatever earlier tests left behind goes first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv env;
+    env.presetUser(QStringLiteral("taro"));
+    env.createMain();
+    QList<TfrmTitle *> titles;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *t = qobject_cast<TfrmTitle *>(w))
+            titles << t;
+    QCOMPARE(titles.size(), 1);
+    QPointer<TfrmTitle> title = titles.first();
+    QVERIFY(title->isVisible());
+    QCOMPARE(title->size(), QSize(367, 139));
+    QVERIFY(title->windowFlags() & Qt::WindowStaysOnTopHint);
+    // The first message loop takes it away.
+    QTRY_VERIFY(title.isNull());
 }
 
 QTEST_MAIN(TestMainWindow)
