@@ -29,6 +29,11 @@ private slots:
     void timeLimitSubmits();
     void finishedAndStoppedLabels_data();
     void finishedAndStoppedLabels();
+    void finishDisplay_data();
+    void finishDisplay();
+    void automaticImportance_data();
+    void automaticImportance();
+    void historyRoomNeverOverflows();
 };
 
 void TestDrillRun::wholeDrill_data()
@@ -368,6 +373,79 @@ void TestDrillRun::finishedAndStoppedLabels()
     // Stop records nothing; a finished drill fills record 0.
     QCOMPARE(w->drill.DrillCount, stop ? 0 : 1);
     QCOMPARE(QFile::exists(userFile(env, QStringLiteral("Temp.dat"))), !stop);
+}
+
+void TestDrillRun::finishDisplay_data()
+{
+    QTest::addColumn<QString>("errorDialogOn");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("summary") << QStringLiteral("0") << QStringLiteral("frmResult");
+    QTest::newRow("error review") << QStringLiteral("1") << QStringLiteral("frmShowError");
+}
+
+void TestDrillRun::finishDisplay()
+{
+    QFETCH(QString, errorDialogOn);
+    QFETCH(QString, dialog);
+    TestEnv env;
+    TfrmMain *w = startMain(env, {{QStringLiteral("ShowResult"), QStringLiteral("0")},
+                                  {QStringLiteral("ErrorDialogOn"), errorDialogOn}});
+    startDrill(env, 2);
+    env.platform.clear();
+    // The window opened at the end sees the finished drill and its counts.
+    env.platform.dialogHandlers.enqueue([w](QDialog *) {
+        QCOMPARE(w->drill.DrillCount, 1);
+        QCOMPARE(w->drill.AtariCount, 1);
+        QCOMPARE(w->drill.HazureCount, 1);
+    });
+    answer(env, QStringLiteral("wrong"));
+    answer(env, w->drill.AnswerText);
+    QCOMPARE(dialogsShown(env.platform), QStringList({dialog}));
+    QCOMPARE(w->drill.AtariCount, 0);
+}
+
+void TestDrillRun::automaticImportance_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QStringList>("marks");
+    QTest::newRow("wrong answer marked") << false << QStringList({QStringLiteral("1 %1")});
+    QTest::newRow("accepted answer unmarked again") << true << QStringList();
+}
+
+void TestDrillRun::automaticImportance()
+{
+    QFETCH(bool, accept);
+    QFETCH(QStringList, marks);
+    TestEnv env;
+    TfrmMain *w = startMain(env, {{QStringLiteral("AutoImportantOn"), QStringLiteral("1")}});
+    startDrill(env, 2);
+    const int line = w->drill.CurrentLine;
+    env.platform.dialogHandlers.enqueue([accept](QDialog *d) {
+        if (accept)
+            d->findChild<QPushButton *>(QStringLiteral("cmdToAtari"))->click();
+    });
+    answer(env, QStringLiteral("wrong"));
+    for (QString &m : marks)
+        m = m.arg(line);
+    QCOMPARE(fileLines(userFile(env, QStringLiteral("Question_imp.dat"))), marks);
+}
+
+// Finishing more drills than the history holds keeps the newest ones.
+void TestDrillRun::historyRoomNeverOverflows()
+{
+    TestEnv env;
+    TfrmMain *w = startMain(env, {{QStringLiteral("ShowResult"), QStringLiteral("0")}});
+    for (int k = 1; k <= DrillState::MaxDrills + 2; ++k) {
+        startDrill(env, 1);
+        QVERIFY(w->drill.Running);
+        answer(env, k % 2 ? w->drill.AnswerText : QString());
+        QVERIFY(!w->drill.Running);
+    }
+    QCOMPARE(w->drill.Drills.size(), DrillState::MaxDrills);
+    QCOMPARE(w->drill.DrillCount, DrillState::MaxDrills - 1);
+    // The newest finished drill (the 17th, answered right) is the last one kept.
+    QCOMPARE(w->drill.Drills.at(DrillState::MaxDrills - 2).AtariCount, 1);
+    QCOMPARE(w->drill.Drills.at(DrillState::MaxDrills - 3).AtariCount, 0);
 }
 
 QTEST_MAIN(TestDrillRun)
