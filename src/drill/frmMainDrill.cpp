@@ -379,6 +379,10 @@ void TfrmMain::SetDrillState(bool running)
 
     cmdStart->setDefault(!running);
     cmdResult->setDefault(running);
+    // Result is the default command of a drill: Enter in the answer box
+    // judges (the handler does nothing while idle).
+    connect(txtAnswer, &QLineEdit::returnPressed, this, &TfrmMain::cmdResultClick,
+            Qt::UniqueConnection);
 }
 
 // --- commands -------------------------------------------------------------------------

@@ -34,6 +34,7 @@ private slots:
     void automaticImportance_data();
     void automaticImportance();
     void historyRoomNeverOverflows();
+    void enterInAnswerBoxJudges();
 };
 
 void TestDrillRun::wholeDrill_data()
@@ -446,6 +447,20 @@ void TestDrillRun::historyRoomNeverOverflows()
     // The newest finished drill (the 17th, answered right) is the last one kept.
     QCOMPARE(w->drill.Drills.at(DrillState::MaxDrills - 2).AtariCount, 1);
     QCOMPARE(w->drill.Drills.at(DrillState::MaxDrills - 3).AtariCount, 0);
+}
+
+void TestDrillRun::enterInAnswerBoxJudges()
+{
+    TestEnv env;
+    TfrmMain *w = startMain(env, {{QStringLiteral("ShowResult"), QStringLiteral("0")}});
+    QTest::keyClick(w->txtAnswer, Qt::Key_Return);
+    QVERIFY(!w->drill.Running);
+    QCOMPARE(w->drill.AskedCount, 0);
+    startDrill(env, 2);
+    w->txtAnswer->setText(w->drill.AnswerText);
+    QTest::keyClick(w->txtAnswer, Qt::Key_Return);
+    QCOMPARE(w->drill.AtariCount, 1);
+    QCOMPARE(w->lblQuestionNum->text(), QStringLiteral(" ： 2 / 2"));
 }
 
 QTEST_MAIN(TestDrillRun)
