@@ -35,6 +35,7 @@ private slots:
     void automaticImportance();
     void historyRoomNeverOverflows();
     void enterInAnswerBoxJudges();
+    void acceptedFlagOfEarlierQuestionIgnored();
 };
 
 void TestDrillRun::wholeDrill_data()
@@ -461,6 +462,19 @@ void TestDrillRun::enterInAnswerBoxJudges()
     QTest::keyClick(w->txtAnswer, Qt::Key_Return);
     QCOMPARE(w->drill.AtariCount, 1);
     QCOMPARE(w->lblQuestionNum->text(), QStringLiteral(" ： 2 / 2"));
+}
+
+// No wrong-answer dialog is shown, so nothing can accept this answer: a flag
+// left over from an earlier question does not turn it into a right one.
+void TestDrillRun::acceptedFlagOfEarlierQuestionIgnored()
+{
+    TestEnv env;
+    TfrmMain *w = startMain(env, {{QStringLiteral("ShowResult"), QStringLiteral("0")}});
+    startDrill(env, 2);
+    w->drill.AcceptedAsCorrect = true;
+    answer(env, QStringLiteral("wrong"));
+    QCOMPARE(w->drill.AtariCount, 0);
+    QCOMPARE(w->drill.HazureCount, 1);
 }
 
 QTEST_MAIN(TestDrillRun)
