@@ -1,10 +1,38 @@
 #include "app/frmMain.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
+#include <exception>
+
+namespace {
+
+// An error escaping a command is shown in a message box and the program
+// goes on with the next event.
+class UlvendoApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception &e) {
+            platform().message(nullptr, QStringLiteral("Ulvendo"), QString::fromLocal8Bit(e.what()),
+                               MsgKind::Warning);
+        } catch (...) {
+            platform().message(nullptr, QStringLiteral("Ulvendo"), QStringLiteral("予期しないエラーが発生しました"),
+                               MsgKind::Warning);
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    UlvendoApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvendo"));
     TfrmMain w;
     w.show();

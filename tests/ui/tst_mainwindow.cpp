@@ -85,6 +85,7 @@ private slots:
     void companionOn();
     void companionNotAvailableByCase();
     void titleWindowDuringStartUp();
+    void ctrlVPlaysWhileEnabled();
 };
 
 void TestMainWindow::firstStartWithoutFiles()
@@ -717,6 +718,27 @@ void TestMainWindow::titleWindowDuringStartUp()
     QVERIFY(title->windowFlags() & Qt::WindowStaysOnTopHint);
     // The first message loop takes it away.
     QTRY_VERIFY(title.isNull());
+}
+
+void TestMainWindow::ctrlVPlaysWhileEnabled()
+{
+    TestEnv env;
+    env.presetUser(QStringLiteral("taro"));
+    TfrmMain *w = env.showMain();
+    QApplication::setActiveWindow(w);
+    w->txtAnswer->setFocus();
+    QSignalSpy played(w->cmdPlay_2, &QAction::triggered);
+
+    // Disabled (no drill, no companion): the key is the answer box's.
+    QTest::keyClick(w->txtAnswer, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(played.count(), 0);
+
+    // Enabled: the shortcut wins over pasting.
+    w->cmdPlay_2->setEnabled(true);
+    w->txtAnswer->setText(QStringLiteral("I have"));
+    QTest::keyClick(w->txtAnswer, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(played.count(), 1);
+    QCOMPARE(w->txtAnswer->text(), QStringLiteral("I have"));
 }
 
 QTEST_MAIN(TestMainWindow)
