@@ -21,7 +21,20 @@ QString speakCommand(const QString &english)
 
 QString reactionCommand(int code)
 {
-    return QStringLiteral("ANI;") + QString::number(code);
+    switch (code) {
+    case Correct:
+        return QStringLiteral("ANI;1");
+    case Wrong:
+        return QStringLiteral("ANI;2");
+    case Greeting:
+        return QStringLiteral("ANI;3");
+    case Farewell:
+        return QStringLiteral("ANI;4");
+    case AcceptedAsCorrect:
+        return QStringLiteral("ANI;13");
+    default:
+        return QStringLiteral("ANI;") + QString::number(code);
+    }
 }
 
 bool handOverPosition(const QString &path, int left, int top, int width, int height, QString *error)

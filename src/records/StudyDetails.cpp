@@ -179,7 +179,7 @@ QStringList StudyLogLines(const Settings &settings, const DateStrings &dates,
                           const QString &startTime, int questionNum, int atariCount,
                           int hazureCount, const QString &drillRate)
 {
-    const QString rule(55, QLatin1Char('='));
+    const QString rule = QStringLiteral("======================================================="); // 55 "="
     const QString date = dates.MonthDay + QLatin1Char('/') + dates.Year + QStringLiteral("、   ");
     return {
         rule,

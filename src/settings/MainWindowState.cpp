@@ -91,19 +91,19 @@ bool WriteShutdownSetup(const Settings &s, const ShutdownRecord &r, QString *err
 
 QString MainCaption(const Settings &s, const DateStrings &d)
 {
-    const QString head = QStringLiteral("Ulvendo   ");
-    const QString tail = QStringLiteral("【") + s.UserName + QStringLiteral("】");
+    const QString &user = s.UserName;
     if (!FlagOn(s.ShowDate))
-        return head + tail;
-    const QString date = d.Year + QStringLiteral("年") + d.Month + QStringLiteral("月") + d.Day
-                         + QStringLiteral("日");
+        return QStringLiteral("Ulvendo   【") + user + QStringLiteral("】");
+    const QString head = QStringLiteral("Ulvendo   ");
+    const QString date = d.Year + QStringLiteral("年") + d.Month + QStringLiteral("月") + d.Day;
     switch (s.DateType) {
     case 1:
-        return head + date + QStringLiteral("   ") + tail;
+        return head + date + QStringLiteral("日   【") + user + QStringLiteral("】");
     case 2:
-        return head + d.Time + QStringLiteral("   ") + tail;
+        return head + d.Time + QStringLiteral("   【") + user + QStringLiteral("】");
     default:
-        return head + date + QStringLiteral(" , ") + d.Time + QStringLiteral("   ") + tail;
+        return head + date + QStringLiteral("日 , ") + d.Time + QStringLiteral("   【") + user
+               + QStringLiteral("】");
     }
 }
 
