@@ -439,6 +439,9 @@ void TfrmMain::CreateControls()
 
     // Ctrl+V plays the sentence even while the answer box has the focus.
     txtAnswer->installEventFilter(this);
+    // The dock learns its width only when the window's layout has run, after
+    // the window's own resize event: lay the toolbars out again then.
+    dkToolBar->installEventFilter(this);
     for (QWidget *w : std::initializer_list<QWidget *>{dkToolBar, tbStandardToolBar, tbFileToolBar,
                                                        tbQuestionSetupToolBar})
         w->setContextMenuPolicy(Qt::DefaultContextMenu);
@@ -944,6 +947,8 @@ void TfrmMain::contextMenuEvent(QContextMenuEvent *event)
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == dkToolBar && event->type() == QEvent::Resize)
+        LayoutDock();
     if (watched == txtAnswer && event->type() == QEvent::ShortcutOverride) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (cmdPlay_2->isEnabled() && key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_V)) {
