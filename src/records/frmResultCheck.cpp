@@ -50,28 +50,18 @@ TfrmResultCheck::TfrmResultCheck(TfrmMain *main, QWidget *parent)
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setMinimumHeight(34);
 
-    auto makeLabel = [this](const char *name, const QString &text) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(QLatin1String(name));
-        return l;
-    };
-    auto makeMemo = [this](const char *name) {
-        auto *m = new QTextEdit(this);
-        m->setObjectName(QLatin1String(name));
-        return m;
-    };
-    lblQuestion = makeLabel("lblQuestion", QStringLiteral("出題された問題 ： "));
-    moQuestion = makeMemo("moQuestion");
-    lblKaitou = makeLabel("lblKaitou", QStringLiteral("あなたの解答 ： "));
-    moKaitou = makeMemo("moKaitou");
-    lblAnswer = makeLabel("lblAnswer", QStringLiteral("正解 ： "));
-    moAnswer = makeMemo("moAnswer");
-    lblComment = makeLabel("lblComment", QStringLiteral("コメント ： "));
-    moComment = makeMemo("moComment");
-    lblReference = makeLabel(
+    lblQuestion = MakeNamedLabel(this, "lblQuestion", QStringLiteral("出題された問題 ： "));
+    moQuestion = MakeNamedMemo(this, "moQuestion");
+    lblKaitou = MakeNamedLabel(this, "lblKaitou", QStringLiteral("あなたの解答 ： "));
+    moKaitou = MakeNamedMemo(this, "moKaitou");
+    lblAnswer = MakeNamedLabel(this, "lblAnswer", QStringLiteral("正解 ： "));
+    moAnswer = MakeNamedMemo(this, "moAnswer");
+    lblComment = MakeNamedLabel(this, "lblComment", QStringLiteral("コメント ： "));
+    moComment = MakeNamedMemo(this, "moComment");
+    lblReference = MakeNamedLabel(this, 
         "lblReference",
         QStringLiteral("参考書内容の表示 （キーワードが設定されていない場合は表示されません）"));
-    moReference = makeMemo("moReference");
+    moReference = MakeNamedMemo(this, "moReference");
 
     StyleMemo(moQuestion, FaceFont(s.FontQuestion, s.FontQuestionSize), s.FontQuestionColor);
     StyleMemo(moKaitou, PixelFont(s.FontAnswer, 14), 0);

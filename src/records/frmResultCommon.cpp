@@ -51,6 +51,20 @@ QFrame *MakeBlackPanel(QWidget *parent, const QString &objectName)
     return panel;
 }
 
+QLabel *MakeNamedLabel(QWidget *parent, const char *objectName, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(objectName));
+    return label;
+}
+
+QTextEdit *MakeNamedMemo(QWidget *parent, const char *objectName)
+{
+    auto *memo = new QTextEdit(parent);
+    memo->setObjectName(QLatin1String(objectName));
+    return memo;
+}
+
 QLabel *MakeStyledLabel(QWidget *parent, const QString &objectName, const QString &text,
                         const QString &face, int pixelSize, bool bold, const QColor &color)
 {

@@ -31,6 +31,10 @@ QFrame *MakeBlackPanel(QWidget *parent, const QString &objectName);
 QLabel *MakeStyledLabel(QWidget *parent, const QString &objectName, const QString &text,
                         const QString &face, int pixelSize, bool bold, const QColor &color);
 
+// A plain label and an answer/comment memo, named for the tests.
+QLabel *MakeNamedLabel(QWidget *parent, const char *objectName, const QString &text);
+QTextEdit *MakeNamedMemo(QWidget *parent, const char *objectName);
+
 // Moves a window of the given size to the middle of the primary screen.
 void CenterOnScreen(QWidget *window, const QSize &size);
 

@@ -54,22 +54,12 @@ TfrmResultError::TfrmResultError(TfrmMain *main, QWidget *parent)
     title->addWidget(lblTitle);
     title->addWidget(lblData);
 
-    auto makeLabel = [this](const char *name, const QString &text) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(QLatin1String(name));
-        return l;
-    };
-    auto makeMemo = [this](const char *name) {
-        auto *m = new QTextEdit(this);
-        m->setObjectName(QLatin1String(name));
-        return m;
-    };
-    lblKaitou = makeLabel("lblKaitou", QStringLiteral("あなたの解答 ： "));
-    moKaitou = makeMemo("moKaitou");
-    lblAnswer = makeLabel("lblAnswer", QStringLiteral("正解 ： "));
-    moAnswer = makeMemo("moAnswer");
-    lblComment = makeLabel("lblComment", QStringLiteral("コメント ： "));
-    moComment = makeMemo("moComment");
+    lblKaitou = MakeNamedLabel(this, "lblKaitou", QStringLiteral("あなたの解答 ： "));
+    moKaitou = MakeNamedMemo(this, "moKaitou");
+    lblAnswer = MakeNamedLabel(this, "lblAnswer", QStringLiteral("正解 ： "));
+    moAnswer = MakeNamedMemo(this, "moAnswer");
+    lblComment = MakeNamedLabel(this, "lblComment", QStringLiteral("コメント ： "));
+    moComment = MakeNamedMemo(this, "moComment");
     StyleMemo(moKaitou, PixelFont(s.FontAnswer, 14), 0);
     StyleMemo(moAnswer, PixelFont(s.FontAnswer, 14), s.FontAnswerColor);
     StyleMemo(moComment, FaceFont(s.FontComment, s.FontCommentSize), s.FontCommentColor);
@@ -77,12 +67,12 @@ TfrmResultError::TfrmResultError(TfrmMain *main, QWidget *parent)
     SetMemoLine(moAnswer, d.AnswerText);
     SetMemoLine(moComment, d.CommentText);
 
-    pnlToAtari = makeLabel("pnlToAtari",
+    pnlToAtari = MakeNamedLabel(this, "pnlToAtari",
                            QStringLiteral("あなたの解答が正解の場合は、『正解にする』を押します"));
     pnlToAtari->setFrameShape(QFrame::Panel);
     pnlToAtari->setFrameShadow(QFrame::Raised);
     pnlToAtari->setAlignment(Qt::AlignCenter);
-    lblToAtari = makeLabel("lblToAtari", QStringLiteral("よく考えてから押してください => "));
+    lblToAtari = MakeNamedLabel(this, "lblToAtari", QStringLiteral("よく考えてから押してください => "));
 
     cmdToAtari = new QPushButton(QStringLiteral("正解にする (&A)"), this);
     cmdToAtari->setObjectName(QStringLiteral("cmdToAtari"));
