@@ -1,0 +1,28 @@
+#pragma once
+// Checks shared by the two makers (and any tool that appends entries): the
+// room of one field in CP932 bytes, line breaks in one-line fields, and the
+// messages that go with them. A value that does not fit is refused with a
+// message; nothing is ever cut to size.
+#include <QString>
+
+namespace Maker {
+// Largest keyword, other field or line, and target path, in CP932 bytes.
+constexpr int KeywordLimit = 4999;
+constexpr int LineLimit = 49999;
+constexpr int PathLimit = 999;
+
+// Shown when the target file cannot be opened for appending.
+QString openFailedText();
+// "<what>が長すぎます。..." with the limit written with a thousands comma.
+QString tooLongText(const QString &what, int limit);
+// "<what>に改行は使えません。"
+QString lineBreakText(const QString &what);
+// True when the text holds CR, LF or a Unicode line/paragraph separator:
+// written as it is, such a field would become several lines of the file.
+bool hasLineBreak(const QString &text);
+// The problem with one field of one line, or "" when it may be written:
+// too many bytes first, then a line break.
+QString lineProblem(const QString &text, const QString &what, int limit);
+// The problem with a target path ("" when it fits in PathLimit bytes).
+QString pathProblem(const QString &path);
+} // namespace Maker

@@ -1,0 +1,32 @@
+#pragma once
+// Appending one explanation to a reference book:
+//
+//   #keyword
+//   N                 the number of explanation lines that follow
+//   line 1 .. line N  as the explanation box displays them
+//   (empty line)
+//
+// Every line ends with CR LF (CP932). The entry goes to the end of the file,
+// which is created when missing; nothing already in the file is touched.
+#include <QString>
+#include <QStringList>
+
+struct ReferenceAdd
+{
+    enum Field { NoField, KeywordField, ExplanationField };
+    bool written = false;
+    QString message;          // why nothing was written ("" when written)
+    Field field = NoField;    // the box the user should correct
+};
+
+// The lines of one entry, exactly as appended.
+QStringList ReferenceEntryLines(const QString &keyword, const QStringList &explanation);
+
+// Checks, in this order: a target is chosen; the keyword is not empty; the
+// first explanation line is not empty; the target path, the keyword and each
+// explanation line fit their byte limits, hold no line break, and no
+// explanation line holds "#" (a reader would take such a line for the header
+// of an entry). Then appends the entry. Nothing is written when a check
+// fails or the file cannot be opened; `message` says why.
+ReferenceAdd AddReferenceEntry(const QString &target, const QString &keyword,
+                               const QStringList &explanation);
