@@ -1,7 +1,6 @@
 // Menu and toolbar commands that open the program's other dialogs and views.
 #include "app/frmMain.h"
 
-void TfrmMain::cmdSetupClick() {}
 void TfrmMain::cmdShowPercentClick() {}
 void TfrmMain::cmdShowGraphClick() {}
 void TfrmMain::cmdShowHistoryClick() {}
@@ -13,5 +12,3 @@ void TfrmMain::cmdNewTextClick() {}
 void TfrmMain::cmdHelpClick() {}
 void TfrmMain::cmdVersionClick() {}
 void TfrmMain::cmdHomepageClick() {}
-void TfrmMain::ShowPlanSummary() {}
-void TfrmMain::PlanCountdown() {}
