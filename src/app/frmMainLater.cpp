@@ -1,9 +1,6 @@
 // Menu and toolbar commands that open the program's other dialogs and views.
 #include "app/frmMain.h"
 
-void TfrmMain::cmdShowPercentClick() {}
-void TfrmMain::cmdShowGraphClick() {}
-void TfrmMain::cmdShowHistoryClick() {}
 void TfrmMain::cmdMakeQuestionClick() {}
 void TfrmMain::cmdEditQuestionFileClick() {}
 void TfrmMain::cmdPrintQuestionFileClick() {}

@@ -11,6 +11,7 @@ void snapshotUser(const QString &outDir) __attribute__((weak));
 void snapshotReference(const QString &outDir) __attribute__((weak));
 void snapshotResultDialogs(const QString &outDir) __attribute__((weak));
 void snapshotDrill(const QString &outDir) __attribute__((weak));
+void snapshotViews(const QString &outDir) __attribute__((weak));
 void snapshotSetup(const QString &outDir) __attribute__((weak));
 
 int main(int argc, char **argv)
@@ -26,6 +27,7 @@ int main(int argc, char **argv)
         {"reference viewer", snapshotReference},
         {"result dialogs", snapshotResultDialogs},
         {"drill", snapshotDrill},
+        {"correct-rate, graph and history views", snapshotViews},
         {"settings dialog", snapshotSetup},
     };
     QTextStream out(stdout);
