@@ -12,6 +12,7 @@ void snapshotReference(const QString &outDir) __attribute__((weak));
 void snapshotResultDialogs(const QString &outDir) __attribute__((weak));
 void snapshotDrill(const QString &outDir) __attribute__((weak));
 void snapshotViews(const QString &outDir) __attribute__((weak));
+void snapshotAuthoring(const QString &outDir) __attribute__((weak));
 void snapshotSetup(const QString &outDir) __attribute__((weak));
 
 int main(int argc, char **argv)
@@ -28,6 +29,7 @@ int main(int argc, char **argv)
         {"result dialogs", snapshotResultDialogs},
         {"drill", snapshotDrill},
         {"correct-rate, graph and history views", snapshotViews},
+        {"authoring tools and about box", snapshotAuthoring},
         {"settings dialog", snapshotSetup},
     };
     QTextStream out(stdout);

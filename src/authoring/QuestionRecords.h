@@ -1,0 +1,58 @@
+#pragma once
+// The question file editor's view of a collection: one row per record, and
+// the whole file written back from the rows.
+//
+// Every line that holds "#" anywhere starts a row: its keyword is the line
+// without its first character, the four lines after it are the English
+// sentence, the Japanese translation, the comment and the fill-in words. The
+// scan goes on with the next line, so a "#" inside one of those four lines
+// starts a further row. Writing puts each row back as six lines:
+// "#" + keyword, English, Japanese, comment, fill-in words, an empty line.
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+struct QuestionRecord
+{
+    QString Keyword;    // without its leading "#"
+    QString English;
+    QString Japanese;
+    QString Comment;
+    QString Hole;       // fill-in words, separated by ","
+
+    bool operator==(const QuestionRecord &o) const
+    {
+        return Keyword == o.Keyword && English == o.English && Japanese == o.Japanese
+               && Comment == o.Comment && Hole == o.Hole;
+    }
+};
+
+namespace QuestionLimits {
+constexpr int Keyword = 4999;   // CP932 bytes
+constexpr int Field = 49999;    // every other field
+constexpr int Path = 999;       // the collection's path
+}
+
+// The rows of a collection's lines. A keyword line with fewer than four lines
+// after it still gives a row, its missing fields empty; *cutShortLine gets
+// the zero-based number of that keyword line (-1 when every record is whole).
+QVector<QuestionRecord> ParseQuestionRecords(const QStringList &lines, int *cutShortLine = nullptr);
+
+// The lines the rows are written as (six per row).
+QStringList QuestionRecordLines(const QVector<QuestionRecord> &records);
+
+// What the learner typed for a row, checked before it replaces the row:
+// "#" would start a record of its own inside the English, Japanese, comment
+// or fill-in line, and every field has its byte limit. Empty when fine,
+// otherwise the message to show.
+QString CheckEditedRecord(const QuestionRecord &record);
+
+// Writes the rows over the file at `path` in one atomic step (a missing file
+// is created). Nothing is written when the path or a field is over its byte
+// limit or the file cannot be written; false with *message set to the text
+// to show.
+bool SaveQuestionRecords(const QString &path, const QVector<QuestionRecord> &records,
+                         QString *message);
+
+// The message for a collection that cannot be written.
+QString SaveFailedMessage();

@@ -1,0 +1,290 @@
+#include "authoring/frmPrint.h"
+
+#include "app/frmMain.h"
+#include "authoring/PrintSheet.h"
+#include "platform/Paths.h"
+#include "platform/Platform.h"
+#include "platform/TextFile.h"
+#include "records/frmResultCommon.h"
+#include "settings/RecentFiles.h"
+#include "widgets/Gauge.h"
+#include "widgets/StatusBar.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace {
+constexpr int kWidth = 720;
+constexpr int kHeight = 540;
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+} // namespace
+
+TfrmPrint::TfrmPrint(TfrmMain *main, QWidget *parent) : QDialog(parent), m_main(main)
+{
+    setObjectName(QStringLiteral("frmPrint"));
+    setWindowTitle(QStringLiteral("問題集の印刷"));
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    setFont(DialogFont());
+    setSizeGripEnabled(true);
+
+    pnlTitle = new QLabel(QStringLiteral("ここでは、問題集の印刷を行います"), this);
+    pnlTitle->setObjectName(QStringLiteral("pnlTitle"));
+    pnlTitle->setAutoFillBackground(true);
+    {
+        QPalette pal = pnlTitle->palette();
+        pal.setColor(QPalette::Window, Qt::black);
+        pal.setColor(QPalette::WindowText, Qt::white);
+        pnlTitle->setPalette(pal);
+    }
+    pnlTitle->setMinimumHeight(28);
+    pnlTitle->setContentsMargins(10, 4, 10, 4);
+
+    moData = new QTextEdit(this);
+    moData->setObjectName(QStringLiteral("moData"));
+    moData->setAcceptRichText(false);
+    moData->setTabChangesFocus(false);
+    moData->setLineWrapMode(QTextEdit::WidgetWidth);
+    moData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    moData->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    moData->setFont(DialogFont());
+
+    auto *lblQuestionFile = new QLabel(QStringLiteral("問題集の選択"), this);
+    cboQuestionFile = new QComboBox(this);
+    cboQuestionFile->setObjectName(QStringLiteral("cboQuestionFile"));
+    cboQuestionFile->setEditable(true);
+    cboQuestionFile->setInsertPolicy(QComboBox::NoInsert);
+    cmdOpen = makeButton(this, "cmdOpen", QStringLiteral("&OPEN"));
+
+    rgPrintType = new QGroupBox(QStringLiteral("印刷方法"), this);
+    rgPrintType->setObjectName(QStringLiteral("rgPrintType"));
+    m_types = new QButtonGroup(this);
+    auto *typeLayout = new QVBoxLayout(rgPrintType);
+    const QStringList captions = PrintSheet::styleCaptions();
+    for (int i = 0; i < 4; ++i) {
+        rbPrintType[i] = new QRadioButton(captions.at(i), rgPrintType);
+        rbPrintType[i]->setObjectName(QStringLiteral("rgPrintType_%1").arg(i));
+        m_types->addButton(rbPrintType[i], i);
+        typeLayout->addWidget(rbPrintType[i]);
+    }
+    rbPrintType[0]->setChecked(true);
+    chkToEnglish = new QCheckBox(QStringLiteral("日本語から英語へ (&J)"), this);
+    chkToEnglish->setObjectName(QStringLiteral("chkToEnglish"));
+
+    cmdLoad = makeButton(this, "cmdLoad", QStringLiteral("読み込み (&L)"));
+    cmdFont = makeButton(this, "cmdFont", QStringLiteral("フォント設定 (&F)"));
+    cmdPrint = makeButton(this, "cmdPrint", QStringLiteral("印刷 (&P)"));
+    cmdSave = makeButton(this, "cmdSave", QStringLiteral("保存 (&S)"));
+    cmdClose = makeButton(this, "cmdClose", QStringLiteral("閉じる (&C)"));
+    cmdPrint->setEnabled(false);
+    cmdSave->setEnabled(false);
+
+    cgInfo = new TGauge(this);
+    cgInfo->setObjectName(QStringLiteral("cgInfo"));
+    cgInfo->setForeColor(Qt::blue);
+    cgInfo->setMinValue(0);
+    cgInfo->setMaxValue(100);
+    cgInfo->setProgress(0);
+    sbInfo = new TStatusBar(1, this);
+    sbInfo->setObjectName(QStringLiteral("sbInfo"));
+
+    auto *side = new QVBoxLayout;
+    side->setSpacing(5);
+    side->addWidget(lblQuestionFile);
+    auto *fileRow = new QHBoxLayout;
+    fileRow->addWidget(cboQuestionFile, 1);
+    fileRow->addWidget(cmdOpen);
+    side->addLayout(fileRow);
+    side->addWidget(rgPrintType);
+    side->addWidget(chkToEnglish);
+    side->addSpacing(6);
+    for (QPushButton *b : {cmdLoad, cmdFont, cmdPrint, cmdSave, cmdClose})
+        side->addWidget(b);
+    side->addStretch(1);
+    auto *sideBox = new QWidget(this);
+    sideBox->setLayout(side);
+    sideBox->setFixedWidth(250);
+    side->setContentsMargins(0, 0, 0, 0);
+
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(8, 8, 8, 6);
+    body->setSpacing(10);
+    body->addWidget(moData, 1);
+    body->addWidget(sideBox);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pnlTitle);
+    layout->addLayout(body, 1);
+    auto *gaugeRow = new QHBoxLayout;
+    gaugeRow->setContentsMargins(8, 0, 8, 4);
+    gaugeRow->addWidget(cgInfo);
+    layout->addLayout(gaugeRow);
+    layout->addWidget(sbInfo);
+
+    connect(cmdOpen, &QPushButton::clicked, this, &TfrmPrint::cmdOpenClick);
+    connect(cboQuestionFile, &QComboBox::editTextChanged, this, &TfrmPrint::cboQuestionFileChange);
+    connect(m_types, &QButtonGroup::idClicked, this, &TfrmPrint::rgPrintTypeClick);
+    connect(cmdLoad, &QPushButton::clicked, this, &TfrmPrint::cmdLoadClick);
+    connect(cmdFont, &QPushButton::clicked, this, &TfrmPrint::cmdFontClick);
+    connect(cmdPrint, &QPushButton::clicked, this, &TfrmPrint::cmdPrintClick);
+    connect(cmdSave, &QPushButton::clicked, this, &TfrmPrint::cmdSaveClick);
+    connect(cmdClose, &QPushButton::clicked, this, &TfrmPrint::cmdCloseClick);
+
+    resize(kWidth, kHeight);
+    CenterOnScreen(this, QSize(kWidth, kHeight));
+}
+
+void TfrmPrint::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown)
+        FormShow();
+}
+
+void TfrmPrint::FormShow()
+{
+    m_shown = true;
+    const Settings &s = m_main->settings;
+    moData->clear();
+    const QSignalBlocker block(cboQuestionFile);
+    cboQuestionFile->clear();
+    SetPrintType(PrintSheet::AsIs);
+    cboQuestionFile->addItems(RecentFileNames(s, RecentList::Question));
+    cboQuestionFile->setEditText(Paths::fileName(s.QuestionFilePath));
+    m_source = s.QuestionFilePath;
+    sbInfo->setPanelText(0, m_source);
+    rgPrintTypeClick();
+}
+
+int TfrmPrint::PrintType() const
+{
+    return qMax(0, m_types->checkedId());
+}
+
+void TfrmPrint::SetPrintType(int style)
+{
+    if (style >= 0 && style < 4)
+        rbPrintType[style]->setChecked(true);
+}
+
+QStringList TfrmPrint::Lines() const
+{
+    const QString text = moData->toPlainText();
+    if (text.isEmpty())
+        return {};
+    return text.split(QLatin1Char('\n'));
+}
+
+void TfrmPrint::cmdOpenClick()
+{
+    const QString path = platform().openFileName(this, QString(), Paths::folderOf(m_source),
+                                                 QStringLiteral("問題集ファイル (*.txt)|*.txt"));
+    if (path.isEmpty())
+        return;
+    {
+        const QSignalBlocker block(cboQuestionFile);
+        cboQuestionFile->setEditText(Paths::fileName(path));
+    }
+    m_source = path;
+    sbInfo->setPanelText(0, QStringLiteral("  ") + path);
+    QString error;
+    if (!RememberRecentPath(m_main->settings, RecentList::Question, path, &error))
+        platform().message(this, ErrorCaption(), error, MsgKind::Warning);
+}
+
+void TfrmPrint::cboQuestionFileChange()
+{
+    m_source = RecentFilePath(m_main->settings, RecentList::Question, cboQuestionFile->currentText());
+    sbInfo->setPanelText(0, QStringLiteral("  ") + m_source);
+}
+
+void TfrmPrint::rgPrintTypeClick()
+{
+    const PrintSheet::Direction d = PrintSheet::directionFor(PrintType(), chkToEnglish->isChecked());
+    chkToEnglish->setChecked(d.checked);
+    chkToEnglish->setEnabled(d.enabled);
+}
+
+void TfrmPrint::cmdLoadClick()
+{
+    moData->clear();
+    const int style = PrintType();
+    QStringList lines;
+    QString error;
+    if (!TextFile::readLines(m_source, lines, &error)) {
+        platform().message(this, ErrorCaption(), error, MsgKind::Warning);
+        return;
+    }
+    cgInfo->setMinValue(0);
+    cgInfo->setMaxValue(lines.size());
+    const PrintSheet::Sheet sheet =
+        PrintSheet::compose(lines, style, chkToEnglish->isChecked(),
+                            [this](int i) { cgInfo->setProgress(i); });
+    moData->setPlainText(sheet.lines.join(QLatin1Char('\n')));
+    cgInfo->setProgress(0);
+    if (!sheet.complete) {
+        platform().message(this, ErrorCaption(), PrintSheet::composeFailedMessage(),
+                           MsgKind::Warning);
+        return;
+    }
+    cmdPrint->setEnabled(true);
+    cmdSave->setEnabled(true);
+}
+
+void TfrmPrint::cmdFontClick()
+{
+    QFont font = moData->font();
+    if (platform().chooseFont(this, font))
+        moData->setFont(font);
+}
+
+void TfrmPrint::cmdPrintClick()
+{
+    std::unique_ptr<QTextDocument> doc(moData->document()->clone());
+    doc->setDefaultFont(moData->font());
+    doc->setMetaInformation(QTextDocument::DocumentTitle, Lines().value(0));
+    platform().printDocument(this, doc.get());
+}
+
+void TfrmPrint::cmdSaveClick()
+{
+    QString path = platform().saveFileName(this, QString(), Paths::folderOf(m_source),
+                                           QStringLiteral("テキストファイル (*.txt)|*.txt"));
+    if (path.isEmpty())
+        return;
+    path = PrintSheet::withTextExtension(path);
+    const QStringList lines = Lines();
+    if (lines.isEmpty())
+        return;
+    QString message;
+    if (!PrintSheet::appendText(path, lines, &message))
+        platform().message(this, ErrorCaption(), message, MsgKind::Warning);
+}
+
+void TfrmPrint::cmdCloseClick()
+{
+    reject();
+}
+
+void ShowPrint(TfrmMain *main, QWidget *parent)
+{
+    TfrmPrint dlg(main, parent);
+    platform().execDialog(&dlg);
+}

@@ -1,0 +1,473 @@
+// The question file editor, the new text file dialog, the print dialog, the
+// about box and the help commands, driven through the main window.
+#include "dialogs_fixture.h"
+
+#include "app/frmAbout.h"
+#include "authoring/frmEditQuestionFile.h"
+#include "authoring/frmNewText.h"
+#include "authoring/frmPrint.h"
+#include "platform/IniFile.h"
+#include "records/frmResultError.h"
+#include "widgets/Gauge.h"
+#include "widgets/StatusBar.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+QString u(const char *utf8) { return QString::fromUtf8(utf8); }
+
+// Keeps what was handed to the printer.
+class PrintCapture : public ScriptedPlatform
+{
+public:
+    QString printedText;
+    QString printedTitle;
+    QString printedFamily;
+    bool printDocument(QWidget *parent, QTextDocument *document) override
+    {
+        printedText = document->toPlainText();
+        printedTitle = document->metaInformation(QTextDocument::DocumentTitle);
+        printedFamily = document->defaultFont().family();
+        return ScriptedPlatform::printDocument(parent, document);
+    }
+};
+
+void clickRow(QTreeWidget *table, int row)
+{
+    QTreeWidgetItem *item = table->topLevelItem(row);
+    QVERIFY(item);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualItemRect(item).center());
+}
+
+QStringList rowTexts(QTreeWidget *table, int row)
+{
+    QStringList out;
+    if (QTreeWidgetItem *item = table->topLevelItem(row))
+        for (int c = 0; c < 5; ++c)
+            out << item->text(c);
+    return out;
+}
+} // namespace
+
+class TestAuthoringUi : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<DialogFixture> fx;
+
+    // Opens the editor from the main window's menu and runs `body` in it.
+    void inEditor(const std::function<void(TfrmEditQuestionFile *)> &body)
+    {
+        fx->platform.dialogHandler = [&](QDialog *d) {
+            auto *editor = qobject_cast<TfrmEditQuestionFile *>(d);
+            QVERIFY(editor);
+            body(editor);
+        };
+        const int before = fx->platform.callsOf("dialog").size();
+        fx->main->cmdEditQuestionFile->trigger();
+        fx->platform.dialogHandler = nullptr;
+        QCOMPARE(fx->platform.callsOf("dialog").size(), before + 1);
+    }
+    void inPrint(ScriptedPlatform &p, const std::function<void(TfrmPrint *)> &body)
+    {
+        p.dialogHandler = [&](QDialog *d) {
+            auto *dlg = qobject_cast<TfrmPrint *>(d);
+            QVERIFY(dlg);
+            body(dlg);
+        };
+        const int before = p.callsOf("dialog").size();
+        fx->main->cmdPrint->click();
+        p.dialogHandler = nullptr;
+        QCOMPARE(p.callsOf("dialog").size(), before + 1);
+        QCOMPARE(p.callsOf("dialog").last().text, QString::fromUtf8("問題集の印刷"));
+    }
+
+private slots:
+    void init()
+    {
+        fx = std::make_unique<DialogFixture>();
+        fx->env.writeSetup(QStringLiteral("Question"), QStringLiteral("DicCount"), QStringLiteral("2"));
+        fx->env.writeSetup(QStringLiteral("Question"), QStringLiteral("1"), QStringLiteral("sample.txt"));
+        fx->env.writeSetup(QStringLiteral("Question"), QStringLiteral("2"), QStringLiteral("other.txt"));
+        fx->env.writeSetup(QStringLiteral("Question Path"), QStringLiteral("sample.txt"), fx->collection);
+    }
+    void cleanup() { fx.reset(); }
+
+    void editorLoadChangeSave();
+    void editorRowCommands();
+    void editorRefusesSharpAndEmptySelection();
+    void editorCollectionChoice();
+    void editorWithUnreadableReference();
+    void editorFromWrongAnswerDialog();
+
+    void newTextFlow();
+
+    void printDirectionAndLoad();
+    void printAndSaveAsText();
+    void printCutShortCollection();
+    void printOpenAndFont();
+
+    void helpCommands_data();
+    void helpCommands();
+    void aboutBox();
+};
+
+// --- editor ---------------------------------------------------------------------------
+
+void TestAuthoringUi::editorLoadChangeSave()
+{
+    const QString path = fx->collection;
+    inEditor([&](TfrmEditQuestionFile *e) {
+        QCOMPARE(e->windowTitle(), u("問題集の編集"));
+        QCOMPARE(e->cboQuestionFile->currentText(), QStringLiteral("sample.txt"));
+        QCOMPARE(e->cboQuestionFile->count(), 2);
+        QCOMPARE(e->sbInfo->panelText(0), path);
+        QCOMPARE(e->cboKeyword->count(), 1);
+        QCOMPARE(e->cboKeyword->itemText(0), QStringLiteral("have to"));
+        QVERIFY(!e->cmdSave->isEnabled());
+
+        click(e, "cmdLoad");
+        QCOMPARE(e->lstData->topLevelItemCount(), 3);
+        QCOMPARE(rowTexts(e->lstData, 2),
+                 (QStringList{u("キーワードなし"), "It is fine today.", u("今日は晴れです。"),
+                              u("天気の言い方"), "fine"}));
+        QVERIFY(e->cmdSave->isEnabled());
+
+        clickRow(e->lstData, 1);
+        QCOMPARE(e->SelectedRow(), 1);
+        QCOMPARE(e->txtEnglish->text(), QStringLiteral("She can swim very well."));
+        QCOMPARE(e->cboKeyword->currentText(), QStringLiteral("can"));
+        e->txtEnglish->setText(QStringLiteral("She can swim fast."));
+        e->txtHole->setText(QStringLiteral("swim,fast"));
+        click(e, "cmdChange");
+        QCOMPARE(rowTexts(e->lstData, 1).at(1), QStringLiteral("She can swim fast."));
+        QCOMPARE(fileBytes(path), TextFile::encode(DialogFixture::collectionLines().join("\r\n") + "\r\n"));
+
+        click(e, "cmdSave");
+        QCOMPARE(fx->platform.messages().last(),
+                 u("保存しました。\n再度読み込みボタンを押してリストを更新してください。"));
+        QVERIFY(e->txtEnglish->text().isEmpty());
+        QCOMPARE(e->lstData->topLevelItemCount(), 3);
+        QVERIFY(e->cmdSave->isEnabled());
+    });
+    const QStringList expected{"#have to", "I have to go now.", u("もう行かなければなりません。"),
+                               u("have to は義務を表します。"), "go", "",
+                               "#can", "She can swim fast.", u("彼女はとても上手に泳げます。"),
+                               u("can は能力を表します。"), "swim,fast", "",
+                               u("#キーワードなし"), "It is fine today.", u("今日は晴れです。"),
+                               u("天気の言い方"), "fine", ""};
+    QCOMPARE(fileBytes(path), TextFile::encode(expected.join("\r\n") + "\r\n"));
+    QCOMPARE(fx->platform.callsOf("dialog").first().caption, QStringLiteral("frmEditQuestionFile"));
+}
+
+void TestAuthoringUi::editorRowCommands()
+{
+    inEditor([&](TfrmEditQuestionFile *e) {
+        click(e, "cmdLoad");
+        // Rewriting right after loading, without a click, rewrites the first row.
+        e->cboKeyword->setEditText(QStringLiteral("must"));
+        e->txtEnglish->setText(QStringLiteral("I must go."));
+        click(e, "cmdChange");
+        QCOMPARE(rowTexts(e->lstData, 0),
+                 (QStringList{"must", "I must go.", "", "", ""}));
+
+        // Deleting twice: the clicked row, then the row that moved up.
+        clickRow(e->lstData, 1);
+        click(e, "cmdDelete");
+        QCOMPARE(e->lstData->topLevelItemCount(), 2);
+        QVERIFY(e->txtEnglish->text().isEmpty());
+        QCOMPARE(rowTexts(e->lstData, 1).at(0), u("キーワードなし"));
+        click(e, "cmdDelete");
+        QCOMPARE(e->lstData->topLevelItemCount(), 1);
+        QCOMPARE(rowTexts(e->lstData, 0).at(0), QStringLiteral("must"));
+        // Nothing left at the selected index.
+        click(e, "cmdDelete");
+        QCOMPARE(fx->platform.messages().last(), u("選択されていません"));
+        QCOMPARE(e->lstData->topLevelItemCount(), 1);
+    });
+}
+
+void TestAuthoringUi::editorRefusesSharpAndEmptySelection()
+{
+    inEditor([&](TfrmEditQuestionFile *e) {
+        // Before loading there is no row at all.
+        click(e, "cmdChange");
+        QCOMPARE(fx->platform.messages().last(), u("選択されていません"));
+
+        click(e, "cmdLoad");
+        clickRow(e->lstData, 2);
+        e->txtComment->setText(QStringLiteral("see #3"));
+        click(e, "cmdChange");
+        QCOMPARE(fx->platform.messages().last(),
+                 u("英文、日本語訳、コメント、穴埋め個所には「#」を使えません"));
+        QCOMPARE(rowTexts(e->lstData, 2).at(3), u("天気の言い方"));
+    });
+}
+
+void TestAuthoringUi::editorCollectionChoice()
+{
+    const QString chosen = fx->folder + QStringLiteral("chosen.txt");
+    TextFile::writeLines(chosen, {"#x", "X.", "jx", "cx", "hx"});
+    fx->platform.fileAnswers.enqueue(chosen);
+    inEditor([&](TfrmEditQuestionFile *e) {
+        click(e, "cmdLoad");
+        QCOMPARE(e->lstData->topLevelItemCount(), 3);
+
+        // A name of the recent list: its recorded path, table emptied.
+        e->cboQuestionFile->setCurrentIndex(1);
+        QCOMPARE(e->EditedFile(), QString());
+        QCOMPARE(e->lstData->topLevelItemCount(), 0);
+        QVERIFY(!e->cmdSave->isEnabled());
+        e->cboQuestionFile->setCurrentIndex(0);
+        QCOMPARE(e->EditedFile(), fx->collection);
+        QCOMPARE(e->sbInfo->panelText(0), fx->collection);
+
+        click(e, "cmdSelectQuestionFile");
+        QCOMPARE(e->cboQuestionFile->currentText(), QStringLiteral("chosen.txt"));
+        QCOMPARE(e->EditedFile(), chosen);
+        click(e, "cmdLoad");
+        QCOMPARE(rowTexts(e->lstData, 0), (QStringList{"x", "X.", "jx", "cx", "hx"}));
+
+        // A name without a recorded path leaves no file to edit.
+        e->cboQuestionFile->setEditText(QStringLiteral("nothing.txt"));
+        QCOMPARE(e->EditedFile(), QString());
+        QCOMPARE(e->lstData->topLevelItemCount(), 0);
+    });
+    QCOMPARE(fx->env.readSetup(QStringLiteral("Question Path"), QStringLiteral("chosen.txt")), QString());
+    QCOMPARE(fx->platform.callsOf("open").first().text, u("問題集ファイル (*.txt)|*.txt"));
+}
+
+void TestAuthoringUi::editorWithUnreadableReference()
+{
+    fx->main->settings.ReferenceFilePath = fx->folder + QStringLiteral("missing.txt");
+    inEditor([&](TfrmEditQuestionFile *e) {
+        QCOMPARE(e->cboKeyword->count(), 0);
+        QCOMPARE(e->EditedFile(), fx->collection);
+        click(e, "cmdLoad");
+        QCOMPARE(e->lstData->topLevelItemCount(), 3);
+    });
+    QCOMPARE(fx->platform.callsOf("message").size(), 1);
+    QVERIFY(fx->platform.messages().first().contains(QStringLiteral("missing.txt")));
+}
+
+void TestAuthoringUi::editorFromWrongAnswerDialog()
+{
+    TfrmResultError dlg(fx->main);
+    fx->platform.dialogHandlers.enqueue([](QDialog *d) { click(d, "cmdEditQuestionFile"); });
+    fx->platform.dialogHandlers.enqueue([](QDialog *d) {
+        QCOMPARE(d->objectName(), QStringLiteral("frmEditQuestionFile"));
+        click(d, "cmdClose");
+    });
+    fx->platform.execDialog(&dlg);
+    const auto dialogs = fx->platform.callsOf("dialog");
+    QCOMPARE(dialogs.size(), 2);
+    QCOMPARE(dialogs.at(1).text, u("問題集の編集"));
+}
+
+// --- new text file ------------------------------------------------------------------------
+
+void TestAuthoringUi::newTextFlow()
+{
+    const QString folder = fx->folder + QStringLiteral("texts");
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/sub")));
+    QVERIFY(TextFile::writeLines(folder + QStringLiteral("/old.txt"), {"keep"}));
+    fx->platform.dialogHandler = [&](QDialog *d) {
+        auto *dlg = qobject_cast<TfrmNewText *>(d);
+        QVERIFY(dlg);
+        QCOMPARE(dlg->windowTitle(), u("テキストファイルの新規作成"));
+        QCOMPARE(dlg->dlbFolder->directory(), QDir::cleanPath(QDir::currentPath()));
+        dlg->dlbFolder->setDirectory(folder);
+        // The open folder's sub-folder is listed below it.
+        QCOMPARE(dlg->dlbFolder->item(dlg->dlbFolder->count() - 1)->text().trimmed(),
+                 QStringLiteral("sub"));
+
+        click(dlg, "cmdMake");
+        QCOMPARE(fx->platform.messages().last(), u("ファイル名が記入されていません"));
+
+        QTest::keyClicks(dlg->txtFileName, QStringLiteral("abc"));
+        click(dlg, "cmdMake");
+        QCOMPARE(fx->platform.messages().last(), u("abc.txt は作成されました"));
+        QVERIFY(dlg->txtFileName->text().isEmpty());
+        QVERIFY(dlg->isVisible());
+
+        dlg->txtFileName->setText(QStringLiteral("old"));
+        click(dlg, "cmdMake");
+        QCOMPARE(fx->platform.messages().last(), u("old.txt は既にあります\n別のファイル名を記入してください"));
+
+        dlg->txtFileName->setText(QStringLiteral("../up"));
+        click(dlg, "cmdMake");
+        QVERIFY(fx->platform.messages().last().startsWith(u("ファイル名に使えない文字")));
+        click(dlg, "Button2");
+        QVERIFY(!dlg->isVisible());
+    };
+    fx->main->cmdNewText->click();
+    fx->platform.dialogHandler = nullptr;
+
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/abc.txt")));
+    QCOMPARE(QFileInfo(folder + QStringLiteral("/abc.txt")).size(), qint64(0));
+    QCOMPARE(fileBytes(folder + QStringLiteral("/old.txt")), QByteArray("keep\r\n"));
+    QVERIFY(!QFileInfo::exists(fx->folder + QStringLiteral("up.txt")));
+}
+
+// --- printing ----------------------------------------------------------------------------
+
+void TestAuthoringUi::printDirectionAndLoad()
+{
+    inPrint(fx->platform, [&](TfrmPrint *p) {
+        QCOMPARE(p->PrintType(), 0);
+        QCOMPARE(p->cboQuestionFile->currentText(), QStringLiteral("sample.txt"));
+        QCOMPARE(p->PrintSource(), fx->collection);
+        QVERIFY(!p->chkToEnglish->isEnabled());
+        QVERIFY(!p->cmdPrint->isEnabled());
+        QVERIFY(!p->cmdSave->isEnabled());
+
+        click(p, "rgPrintType_2");
+        QVERIFY(p->chkToEnglish->isChecked());
+        QVERIFY(!p->chkToEnglish->isEnabled());
+        click(p, "rgPrintType_1");
+        QVERIFY(p->chkToEnglish->isEnabled());
+        QVERIFY(p->chkToEnglish->isChecked());
+        click(p, "cmdLoad");
+        QCOMPARE(p->Lines(), (QStringList{u("No. 1 : もう行かなければなりません。"), "\t>>", "",
+                                          u("No. 2 : 彼女はとても上手に泳げます。"), "\t>>", "",
+                                          u("No. 3 : 今日は晴れです。"), "\t>>", ""}));
+        QVERIFY(p->cmdPrint->isEnabled());
+        QVERIFY(p->cmdSave->isEnabled());
+        QCOMPARE(p->cgInfo->progress(), 0);
+        click(p, "rgPrintType_3");
+        QVERIFY(!p->chkToEnglish->isChecked());
+        click(p, "cmdLoad");
+        QCOMPARE(p->Lines().at(1), QStringLiteral("\tI have to (        ) now."));
+    });
+}
+
+void TestAuthoringUi::printAndSaveAsText()
+{
+    PrintCapture capture;
+    Platform::install(&capture);
+    const QString saveTo = fx->folder + QStringLiteral("sheet");
+    capture.fileAnswers.enqueue(saveTo);
+    capture.fileAnswers.enqueue(saveTo + QStringLiteral(".txt"));
+    inPrint(capture, [&](TfrmPrint *p) {
+        click(p, "cmdLoad");
+        click(p, "cmdPrint");
+        click(p, "cmdSave");
+        click(p, "cmdSave");
+    });
+    Platform::install(&fx->platform);
+
+    QCOMPARE(capture.callsOf("print").size(), 1);
+    QCOMPARE(capture.printedTitle, QStringLiteral("No. 1 : I have to go now."));
+    QVERIFY(capture.printedText.startsWith(u("No. 1 : I have to go now.\n\tもう行かなければなりません。\n\t>>have to は義務を表します。\n\n")));
+    const QStringList sheet{"No. 1 : I have to go now.", u("\tもう行かなければなりません。"),
+                            u("\t>>have to は義務を表します。"), "",
+                            "No. 2 : She can swim very well.", u("\t彼女はとても上手に泳げます。"),
+                            u("\t>>can は能力を表します。"), "",
+                            "No. 3 : It is fine today.", u("\t今日は晴れです。"), u("\t>>天気の言い方"), ""};
+    const QByteArray once = TextFile::encode(sheet.join("\r\n") + "\r\n");
+    QCOMPARE(fileBytes(saveTo + QStringLiteral(".txt")), once + once);
+    QCOMPARE(capture.callsOf("save").first().text, u("テキストファイル (*.txt)|*.txt"));
+}
+
+void TestAuthoringUi::printCutShortCollection()
+{
+    TextFile::writeLines(fx->collection, {"#a", "A.", "ja", "c", "h", "", "#b", "B."});
+    inPrint(fx->platform, [&](TfrmPrint *p) {
+        click(p, "cmdLoad");
+        QCOMPARE(fx->platform.messages().last(), u("問題数が多すぎるため表示できません"));
+        QCOMPARE(p->Lines(), (QStringList{"No. 1 : A.", "\tja", "\t>>c", ""}));
+        QVERIFY(!p->cmdPrint->isEnabled());
+        QVERIFY(!p->cmdSave->isEnabled());
+    });
+}
+
+void TestAuthoringUi::printOpenAndFont()
+{
+    const QString chosen = fx->folder + QStringLiteral("unit2.txt");
+    TextFile::writeLines(chosen, {"#x", "X.", "jx", "cx", "hx"});
+    fx->platform.fileAnswers.enqueue(chosen);
+    QFont font(QStringLiteral("DejaVu Serif"), 20);
+    fx->platform.fontAnswers.enqueue(font);
+    inPrint(fx->platform, [&](TfrmPrint *p) {
+        click(p, "cmdOpen");
+        QCOMPARE(p->cboQuestionFile->currentText(), QStringLiteral("unit2.txt"));
+        QCOMPARE(p->sbInfo->panelText(0), QStringLiteral("  ") + chosen);
+        click(p, "cmdLoad");
+        QCOMPARE(p->Lines().first(), QStringLiteral("No. 1 : X."));
+        click(p, "cmdFont");
+        QCOMPARE(p->moData->font().pointSize(), 20);
+
+        p->cboQuestionFile->setEditText(QStringLiteral("sample.txt"));
+        QCOMPARE(p->PrintSource(), fx->collection);
+        QCOMPARE(p->sbInfo->panelText(0), QStringLiteral("  ") + fx->collection);
+    });
+    QCOMPARE(fx->env.readSetup(QStringLiteral("Question Path"), QStringLiteral("unit2.txt")), chosen);
+}
+
+// --- help menu ------------------------------------------------------------------------------
+
+void TestAuthoringUi::helpCommands_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("help, toolbar") << "cmdHelp_1" << "help" << "Ulvendo.hlp";
+    QTest::newRow("homepage, toolbar") << "cmdHomepage_1" << "shell" << "https://ulvendo.example.jp/";
+}
+
+void TestAuthoringUi::helpCommands()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, kind);
+    QFETCH(QString, target);
+    fx->env.find<QToolButton>(button)->click();
+    const auto calls = fx->platform.callsOf(kind);
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls.first().text, kind == "help" ? fx->folder + target : target);
+
+    // The menu item does the same.
+    fx->platform.clear();
+    fx->env.find<QAction>(button.chopped(2))->trigger();
+    QCOMPARE(fx->platform.callsOf(kind).size(), 1);
+    QCOMPARE(fx->platform.callsOf(kind).first().text, calls.first().text);
+}
+
+void TestAuthoringUi::aboutBox()
+{
+    fx->platform.dialogHandler = [&](QDialog *d) {
+        auto *about = qobject_cast<TfrmAbout *>(d);
+        QVERIFY(about);
+        QCOMPARE(about->Label1->text(), QStringLiteral("Ulvendo"));
+        QCOMPARE(about->Label2->text(), QStringLiteral("version 3.5"));
+        QCOMPARE(about->Label3->text(), u("ご意見、ご感想やご要望をお聞かせください"));
+        QVERIFY(about->Label1->font().bold());
+
+        QTest::mousePress(about->LightLabel1, Qt::LeftButton);
+        QCOMPARE(about->LightLabel1->look(), TLightLabel::Look::Down);
+        QVERIFY(about->LightLabel1->font().bold());
+        QTest::mouseRelease(about->LightLabel1, Qt::LeftButton);
+        QCOMPARE(about->LightLabel1->look(), TLightLabel::Look::Over);
+        QVERIFY(about->LightLabel1->font().underline());
+        QCOMPARE(fx->platform.callsOf("shell").size(), 1);
+        QCOMPARE(fx->platform.callsOf("shell").first().text, QStringLiteral("mailto:ulvendo@example.jp"));
+        click(about, "Button1");
+        QVERIFY(!about->isVisible());
+    };
+    fx->main->cmdVersion->trigger();
+    fx->platform.dialogHandler = nullptr;
+    QCOMPARE(fx->platform.callsOf("dialog").size(), 1);
+    QCOMPARE(fx->platform.callsOf("dialog").first().text, u("Ulvendoについて"));
+}
+
+QTEST_MAIN(TestAuthoringUi)
+#include "tst_authoring_ui.moc"
