@@ -416,6 +416,7 @@ void TfrmMain::cmdOkClick()
     if (!DrillWindow::LoadCollection(*this, this))
         return;
     drill.QuestionNum = number;
+    settings.QuestionNum = number; // what the next start offers
     const DrillStartFiles files = PrepareDrillStart(drill, settings);
     if (!files.error.isEmpty())
         platform().message(this, errorCaption(), files.error, MsgKind::Warning);

@@ -733,6 +733,7 @@ void TfrmQuestionSetup::cmdOkClick()
 
     // 3-7. Number, recent-file lists, answers file, shuffled list.
     d.QuestionNum = number;
+    s.QuestionNum = number; // what the next start offers
     w.txtQuestionNum->setText(QString::number(number));
     const DrillStartFiles files = PrepareDrillStart(d, s);
     if (!files.error.isEmpty())

@@ -37,6 +37,7 @@ private slots:
     void recentListsAtOk();
     void quickStartRefusesNumber_data();
     void quickStartRefusesNumber();
+    void drillQuestionCountSavedAtShutdown();
 };
 
 void TestDrillSetup::optionAndImportanceExcludeEachOther()
@@ -459,3 +460,24 @@ void TestDrillSetup::quickStartRefusesNumber()
 
 QTEST_MAIN(TestDrillSetup)
 #include "tst_drill_setup.moc"
+
+void TestDrillSetup::drillQuestionCountSavedAtShutdown()
+{
+    // The number of questions of the last drill is what the next start
+    // offers: shutdown writes it to QuestionSetup/QuestionNum.
+    TestEnv env;
+    TfrmMain *w = startMain(env);
+    startDrill(env, 3);
+    QVERIFY(w->drill.Running);
+    env.find<QPushButton>(QStringLiteral("cmdStop"))->click();
+    env.closeMain();
+    QCOMPARE(env.readSetup(QStringLiteral("QuestionSetup"), QStringLiteral("QuestionNum")), QStringLiteral("3"));
+
+    TfrmMain *again = startMain(env);
+    QCOMPARE(again->udQuestionNum->value(), 3);
+    again->txtQuestionNum->setText(QStringLiteral("7"));
+    env.find<QToolButton>(QStringLiteral("cmdOk"))->click();
+    QVERIFY(again->drill.Running);
+    env.closeMain();
+    QCOMPARE(env.readSetup(QStringLiteral("QuestionSetup"), QStringLiteral("QuestionNum")), QStringLiteral("7"));
+}
