@@ -1,5 +1,3 @@
 // Menu and toolbar commands that open the program's other dialogs and views.
 #include "app/frmMain.h"
 
-void TfrmMain::cmdMakeQuestionClick() {}
-void TfrmMain::cmdMakeReferenceClick() {}

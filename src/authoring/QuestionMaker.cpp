@@ -14,7 +14,7 @@ QString CommentLine(const QStringList &commentLines)
     return joined.isEmpty() ? QStringLiteral("コメントはありません") : joined;
 }
 
-QStringList QuestionRecordLines(const QuestionDraft &draft)
+QStringList NewQuestionLines(const QuestionDraft &draft)
 {
     return {QLatin1Char('#') + QuestionKeyword(draft.keyword), draft.english, draft.japanese,
             CommentLine(draft.comment), draft.hole, QString()};
@@ -72,7 +72,7 @@ QuestionAdd AddQuestionRecord(const QString &target, const QuestionDraft &draft)
             return refused(problem, line.field);
     }
 
-    if (!TextFile::appendLines(target, QuestionRecordLines(draft)))
+    if (!TextFile::appendLines(target, NewQuestionLines(draft)))
         return refused(Maker::openFailedText());
     QuestionAdd done;
     done.written = true;

@@ -38,7 +38,7 @@ QString QuestionKeyword(const QString &keywordBox);
 // "コメントはありません" when that leaves nothing.
 QString CommentLine(const QStringList &commentLines);
 // The six lines of one record, exactly as appended.
-QStringList QuestionRecordLines(const QuestionDraft &draft);
+QStringList NewQuestionLines(const QuestionDraft &draft);
 
 // Checks, in this order: a target is chosen; the English and the Japanese
 // box are not empty; the target path, the keyword (4,999 bytes) and every

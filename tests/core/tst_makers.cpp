@@ -222,7 +222,7 @@ private slots:
             else // a comment over two lines counts as the one line it becomes
                 d.comment = {text.left(10), text.mid(10)};
             written = AddQuestionRecord(path, d).written;
-            expected = crlf(QuestionRecordLines(d));
+            expected = crlf(NewQuestionLines(d));
         }
         QCOMPARE(written, accepted);
         QCOMPARE(fileBytes(path), accepted ? expected : QByteArray("<missing>"));

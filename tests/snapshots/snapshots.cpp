@@ -11,6 +11,7 @@ void snapshotUser(const QString &outDir) __attribute__((weak));
 void snapshotReference(const QString &outDir) __attribute__((weak));
 void snapshotResultDialogs(const QString &outDir) __attribute__((weak));
 void snapshotDrill(const QString &outDir) __attribute__((weak));
+void snapshotMakers(const QString &outDir) __attribute__((weak));
 void snapshotViews(const QString &outDir) __attribute__((weak));
 void snapshotAuthoring(const QString &outDir) __attribute__((weak));
 void snapshotSetup(const QString &outDir) __attribute__((weak));
@@ -28,6 +29,7 @@ int main(int argc, char **argv)
         {"reference viewer", snapshotReference},
         {"result dialogs", snapshotResultDialogs},
         {"drill", snapshotDrill},
+        {"reference and question makers", snapshotMakers},
         {"correct-rate, graph and history views", snapshotViews},
         {"authoring tools and about box", snapshotAuthoring},
         {"settings dialog", snapshotSetup},
