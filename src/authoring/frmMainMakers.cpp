@@ -1,20 +1,24 @@
-// The main window's commands that open the two makers.
+// The main window's commands that open the two makers. Their "&NEW" and
+// "編集 (&E)" buttons open the new text file dialog and the question file
+// editor on top of the maker.
 #include "app/frmMain.h"
+#include "authoring/frmEditQuestionFile.h"
 #include "authoring/frmMakeQuestion.h"
+#include "authoring/frmNewText.h"
 #include "platform/Platform.h"
 #include "reference/frmMakeReference.h"
 
 void TfrmMain::cmdMakeQuestionClick()
 {
     TfrmMakeQuestion maker(settings, this);
-    maker.onNewText = [this] { cmdNewTextClick(); };
-    maker.onEditQuestionFile = [this] { cmdEditQuestionFileClick(); };
+    maker.onNewText = [&maker] { ShowNewText(&maker); };
+    maker.onEditQuestionFile = [this, &maker] { ShowEditQuestionFile(this, &maker); };
     platform().execDialog(&maker);
 }
 
 void TfrmMain::cmdMakeReferenceClick()
 {
     TfrmMakeReference maker(settings, this);
-    maker.onNewText = [this] { cmdNewTextClick(); };
+    maker.onNewText = [&maker] { ShowNewText(&maker); };
     platform().execDialog(&maker);
 }

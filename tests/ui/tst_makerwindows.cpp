@@ -385,26 +385,35 @@ private slots:
                                           QString(), QString()}));
     }
 
-    // "&NEW" and "編集 (&E)" hand over to the tools their opener names.
-    void makerButtonsCallTheOpener()
+    // "&NEW" and "編集 (&E)" open the new text file dialog and the question
+    // file editor on top of the maker.
+    void makerButtonsOpenTheOtherTools()
     {
         TestEnv env;
         start(env);
-        QStringList calls;
-        TfrmMakeQuestion question(env.main()->settings);
-        question.onNewText = [&] { calls << QStringLiteral("question new"); };
-        question.onEditQuestionFile = [&] { calls << QStringLiteral("question edit"); };
-        TfrmMakeReference reference(env.main()->settings);
-        reference.onNewText = [&] { calls << QStringLiteral("reference new"); };
-        question.cmdNewText->click();
-        question.Button1->click();
-        reference.cmdNewText->click();
-        QCOMPARE(calls, (QStringList{QStringLiteral("question new"), QStringLiteral("question edit"),
-                                     QStringLiteral("reference new")}));
-        QCOMPARE(question.cmdNewText->toolTip(),
-                 QStringLiteral("問題集を新規作成する場合は、ここを押してテキストファイルを作成してください"));
-        QCOMPARE(reference.cmdNewText->toolTip(),
-                 QStringLiteral("参考書を新規作成する場合は、ここを押してテキストファイルを作成してください"));
+        QStringList opened;
+        const auto watch = [&](QDialog *d) {
+            opened << d->objectName() + QLatin1Char('/')
+                    + (d->parentWidget() ? d->parentWidget()->objectName() : QString());
+        };
+        runQuestionMaker(env, [&](TfrmMakeQuestion *m) {
+            QCOMPARE(m->cmdNewText->toolTip(),
+                     QStringLiteral("問題集を新規作成する場合は、ここを押してテキストファイルを作成してください"));
+            env.platform.dialogHandler = watch;
+            m->cmdNewText->click();
+            m->Button1->click();
+            env.platform.dialogHandler = nullptr;
+        });
+        runReferenceMaker(env, [&](TfrmMakeReference *m) {
+            QCOMPARE(m->cmdNewText->toolTip(),
+                     QStringLiteral("参考書を新規作成する場合は、ここを押してテキストファイルを作成してください"));
+            env.platform.dialogHandler = watch;
+            m->cmdNewText->click();
+            env.platform.dialogHandler = nullptr;
+        });
+        QCOMPARE(opened, (QStringList{QStringLiteral("frmNewText/frmMakeQuestion"),
+                                      QStringLiteral("frmEditQuestionFile/frmMakeQuestion"),
+                                      QStringLiteral("frmNewText/frmMakeReference")}));
     }
 };
 
