@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "TextFile.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -18,6 +20,7 @@
 #include <QProcess>
 #include <QSoundEffect>
 #include <QStandardPaths>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
 #include <QWidget>
@@ -184,14 +187,40 @@ void QtPlatform::setInputMethod(QWidget *widget, bool on)
 
 void QtPlatform::showHelp(const QString &helpFile, const QString &topic)
 {
-    Q_UNUSED(topic);
-    if (QFileInfo(helpFile).isFile())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    // The help file is an HTML page in the program's code page; the viewer
+    // is one browser window that stays open beside the program.
+    QByteArray bytes;
+    QString error;
+    if (!TextFile::readBytes(helpFile, bytes, &error)) {
+        message(QApplication::activeWindow(), QStringLiteral("ヘルプ"),
+                QStringLiteral("ヘルプファイル ") + helpFile + QStringLiteral(" を開くことができません"),
+                MsgKind::Warning);
+        return;
+    }
+    if (!m_help) {
+        m_help = new QTextBrowser;
+        m_help->setObjectName(QStringLiteral("helpViewer"));
+        m_help->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_help->setAttribute(Qt::WA_QuitOnClose, false); // closing the main window ends the program
+        m_help->setOpenExternalLinks(true);
+        m_help->resize(640, 560);
+        // The viewer goes with the application, before the widgets' world ends.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [this] { delete m_help; });
+    }
+    m_help->setHtml(TextFile::decode(bytes));
+    m_help->setWindowTitle(m_help->documentTitle().isEmpty() ? QStringLiteral("ヘルプ")
+                                                             : m_help->documentTitle());
+    if (!topic.isEmpty())
+        m_help->scrollToAnchor(topic);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 bool QtPlatform::printDocument(QWidget *parent, QTextDocument *document)
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document->metaInformation(QTextDocument::DocumentTitle));
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;

@@ -1,6 +1,9 @@
 #pragma once
 #include "Platform.h"
 
+#include <QPointer>
+#include <QTextBrowser>
+
 class QSoundEffect;
 
 // The real desktop.
@@ -35,4 +38,5 @@ public:
 
 private:
     QSoundEffect *m_sound = nullptr;
+    QPointer<QTextBrowser> m_help;
 };
