@@ -278,10 +278,12 @@ bool appendLines(const QString &path, const QStringList &lines, QString *error)
             *error = fileError(QStringLiteral("書き込めません"), path, f.errorString());
         return false;
     }
+    const qint64 before = f.size();
     const QByteArray bytes = joinLines(lines);
     if (f.write(bytes) != bytes.size()) {
         if (error)
             *error = fileError(QStringLiteral("書き込めません"), path, f.errorString());
+        f.resize(before); // no half record is left behind
         return false;
     }
     f.close();

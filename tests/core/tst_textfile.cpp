@@ -152,11 +152,12 @@ private slots:
         // as success (the child process exits 0 only when it was reported).
         QFETCH(bool, append);
         const QString p = path(append ? QStringLiteral("limited-a.txt") : QStringLiteral("limited.txt"));
+        put(p, "ab\r\n");
         const pid_t pid = fork();
         QVERIFY(pid >= 0);
         if (pid == 0) {
             signal(SIGXFSZ, SIG_IGN);
-            struct rlimit limit{4, 4};
+            struct rlimit limit{8, 8};
             setrlimit(RLIMIT_FSIZE, &limit);
             const QStringList lines{QString(100, QLatin1Char('x'))};
             const bool ok = append ? TextFile::appendLines(p, lines) : TextFile::writeLines(p, lines);
@@ -166,6 +167,7 @@ private slots:
         waitpid(pid, &status, 0);
         QVERIFY(WIFEXITED(status));
         QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(bytesOf(p), QByteArray("ab\r\n")); // nothing half-written is left
     }
 
     void countsBytes()
