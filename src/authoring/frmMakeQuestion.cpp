@@ -4,20 +4,16 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "reference/ReferenceBook.h"
-#include "settings/RecentFiles.h"
 #include "settings/Settings.h"
 #include "widgets/Look.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -27,7 +23,6 @@ constexpr int kHeight = 600;
 constexpr int kTeal = 8421376;
 const QString kFace = QStringLiteral("ＭＳ Ｐゴシック");
 
-QString errorCaption() { return QStringLiteral("エラー"); }
 QString collectionFilter() { return QStringLiteral("問題集ファイル (*.txt)|*.txt"); }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
@@ -60,37 +55,14 @@ QStringList paragraphs(const QPlainTextEdit *box)
 } // namespace
 
 TfrmMakeQuestion::TfrmMakeQuestion(Settings &settings, QWidget *parent)
-    : QDialog(parent), m_settings(settings)
+    : TfrmMaker(settings, RecentList::Question, parent)
 {
-    setObjectName(QStringLiteral("frmMakeQuestion"));
-    setWindowTitle(QStringLiteral("問題集の作成"));
-    setFont(PixelFont(kFace, 12));
-
-    pnlBanner = new QLabel(QStringLiteral("ここでは、問題の追加／問題集の新規作成を行います。"), this);
-    pnlBanner->setObjectName(QStringLiteral("pnlBanner"));
-    pnlBanner->setAutoFillBackground(true);
-    {
-        QPalette pal = pnlBanner->palette();
-        pal.setColor(QPalette::Window, Qt::black);
-        pal.setColor(QPalette::WindowText, Qt::white);
-        pnlBanner->setPalette(pal);
-    }
-    pnlBanner->setFont(PixelFont(kFace, 14));
-    pnlBanner->setContentsMargins(10, 8, 10, 8);
-
-    auto *lblQuestionFile = makeLabel(this, "lblQuestionFile", QStringLiteral("追加先問題集の指定"));
-    cboQuestionFile = new QComboBox(this);
-    cboQuestionFile->setObjectName(QStringLiteral("cboQuestionFile"));
-    cboQuestionFile->setEditable(true);
-    cboQuestionFile->setInsertPolicy(QComboBox::NoInsert);
-    cmdSelectQuestionFile = new QPushButton(QStringLiteral("参照 (&S)"), this);
-    cmdSelectQuestionFile->setObjectName(QStringLiteral("cmdSelectQuestionFile"));
-    cmdSelectQuestionFile->setAutoDefault(false);
-    cmdNewText = new QPushButton(QStringLiteral("&NEW"), this);
-    cmdNewText->setObjectName(QStringLiteral("cmdNewText"));
-    cmdNewText->setAutoDefault(false);
-    cmdNewText->setToolTip(QStringLiteral(
-        "問題集を新規作成する場合は、ここを押してテキストファイルを作成してください"));
+    SetUpMaker(QStringLiteral("frmMakeQuestion"), QStringLiteral("問題集の作成"),
+               QStringLiteral("ここでは、問題の追加／問題集の新規作成を行います。"));
+    QLabel *lblQuestionFile = MakeFileRow(
+        QStringLiteral("Question"), QStringLiteral("追加先問題集の指定"),
+        QStringLiteral("問題集を新規作成する場合は、ここを押してテキストファイルを作成してください"),
+        cboQuestionFile, cmdSelectQuestionFile);
 
     auto *lblKeyword = makeLabel(this, "lblKeyword",
                                  QStringLiteral("キーワードの記入 （必要ない場合は、無記入にする）"));
@@ -131,31 +103,15 @@ TfrmMakeQuestion::TfrmMakeQuestion(Settings &settings, QWidget *parent)
     moComment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     moComment->setTabChangesFocus(true);
 
-    cmdAdd = new QPushButton(QStringLiteral("追加 (&A)"), this);
-    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
-    cmdAdd->setDefault(true);
+    MakeAddButton();
     Button1 = new QPushButton(QStringLiteral("編集 (&E)"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setAutoDefault(false);
-    cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setAutoDefault(false);
+    MakeCloseButton();
     for (QPushButton *b : {cmdAdd, Button1, cmdClose})
         b->setMinimumWidth(96);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 10);
-    layout->setSpacing(6);
-    layout->addWidget(pnlBanner);
-    auto *body = new QVBoxLayout;
-    body->setContentsMargins(12, 4, 12, 0);
-    body->setSpacing(3);
-    body->addWidget(lblQuestionFile);
-    auto *fileRow = new QHBoxLayout;
-    fileRow->addWidget(cboQuestionFile, 1);
-    fileRow->addWidget(cmdSelectQuestionFile);
-    fileRow->addWidget(cmdNewText);
-    body->addLayout(fileRow);
+    QVBoxLayout *body = StartLayout(lblQuestionFile, 3);
 
     // Each entry box: its label with the input-method check box beside it.
     const auto labelled = [body](QLabel *label, QCheckBox *check, QWidget *box) {
@@ -182,9 +138,7 @@ TfrmMakeQuestion::TfrmMakeQuestion(Settings &settings, QWidget *parent)
     buttons->addStretch(1);
     buttons->addWidget(cmdAdd);
     buttons->addWidget(cmdClose);
-    body->addSpacing(4);
-    body->addLayout(buttons);
-    layout->addLayout(body, 1);
+    FinishLayout(body, buttons);
 
     setTabOrder(cboKeyword, txtEnglish);
     setTabOrder(txtEnglish, txtJapanese);
@@ -196,39 +150,23 @@ TfrmMakeQuestion::TfrmMakeQuestion(Settings &settings, QWidget *parent)
 
     connect(cmdSelectQuestionFile, &QPushButton::clicked, this,
             &TfrmMakeQuestion::cmdSelectQuestionFileClick);
-    connect(cboQuestionFile, &QComboBox::currentTextChanged, this,
-            &TfrmMakeQuestion::cboQuestionFileChange);
     connect(chkKJapaneseOn, &QCheckBox::clicked, this, &TfrmMakeQuestion::chkKJapaneseOnClick);
     connect(chkEJapaneseOn, &QCheckBox::clicked, this, &TfrmMakeQuestion::chkEJapaneseOnClick);
     connect(chkJJapaneseOn, &QCheckBox::clicked, this, &TfrmMakeQuestion::chkJJapaneseOnClick);
-    connect(cmdNewText, &QPushButton::clicked, this, &TfrmMakeQuestion::cmdNewTextClick);
-    connect(cmdAdd, &QPushButton::clicked, this, &TfrmMakeQuestion::cmdAddClick);
     connect(Button1, &QPushButton::clicked, this, &TfrmMakeQuestion::Button1Click);
-    connect(cmdClose, &QPushButton::clicked, this, &TfrmMakeQuestion::cmdCloseClick);
-
-    setFixedSize(kWidth, kHeight);
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
-}
-
-void TfrmMakeQuestion::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown)
-        FormShow();
+    FinishMaker(kWidth, kHeight);
 }
 
 void TfrmMakeQuestion::FormShow()
 {
     m_shown = true;
     const QSignalBlocker block(cboQuestionFile);
-    cboQuestionFile->clear();
     cboKeyword->clear();
     txtEnglish->clear();
     txtJapanese->clear();
     txtHole->clear();
     moComment->clear();
-    cboQuestionFile->addItems(RecentFileNames(m_settings, RecentList::Question));
+    FillFiles();
     cboQuestionFile->setEditText(QString());
 
     // The input method of each box follows its check box from the start.
@@ -239,7 +177,7 @@ void TfrmMakeQuestion::FormShow()
     QStringList keywords;
     QString error;
     if (!ReadReferenceKeywords(m_settings.ReferenceFilePath, keywords, &error)) {
-        platform().message(this, errorCaption(), error, MsgKind::Warning);
+        ShowError(error);
         m_target.clear();
         return;
     }
@@ -253,26 +191,13 @@ void TfrmMakeQuestion::FormShow()
 
 void TfrmMakeQuestion::cmdSelectQuestionFileClick()
 {
-    QString folder = Paths::folderOf(m_target);
-    if (folder.isEmpty())
-        folder = m_settings.ProgramFolder + QStringLiteral("dictionary/");
-    const QString path = platform().openFileName(this, QStringLiteral("追加先問題集の指定"), folder,
-                                                 collectionFilter());
-    if (path.isEmpty())
-        return;
-    {
-        const QSignalBlocker block(cboQuestionFile);
-        cboQuestionFile->setCurrentText(Paths::fileName(path));
-    }
-    m_target = path;
-    QString error;
-    if (!RememberRecentPath(m_settings, RecentList::Question, path, &error))
-        platform().message(this, errorCaption(), error, MsgKind::Warning);
+    ChooseTarget(QStringLiteral("dictionary/"), QStringLiteral("追加先問題集の指定"),
+                 collectionFilter());
 }
 
 void TfrmMakeQuestion::cboQuestionFileChange()
 {
-    m_target = RecentFilePath(m_settings, RecentList::Question, cboQuestionFile->currentText());
+    FilesChanged();
 }
 
 void TfrmMakeQuestion::chkKJapaneseOnClick()
@@ -300,7 +225,7 @@ void TfrmMakeQuestion::cmdAddClick()
     draft.comment = paragraphs(moComment);
     const QuestionAdd r = AddQuestionRecord(m_target, draft);
     if (!r.written) {
-        platform().message(this, errorCaption(), r.message, MsgKind::Warning);
+        ShowError(r.message);
         switch (r.field) {
         case QuestionAdd::KeywordField: cboKeyword->setFocus(); break;
         case QuestionAdd::EnglishField: txtEnglish->setFocus(); break;
@@ -319,19 +244,8 @@ void TfrmMakeQuestion::cmdAddClick()
     cboKeyword->setFocus();
 }
 
-void TfrmMakeQuestion::cmdNewTextClick()
-{
-    if (onNewText)
-        onNewText();
-}
-
 void TfrmMakeQuestion::Button1Click()
 {
     if (onEditQuestionFile)
         onEditQuestionFile();
-}
-
-void TfrmMakeQuestion::cmdCloseClick()
-{
-    reject();
 }

@@ -3,18 +3,14 @@
 // question collection, or fills a new, empty one. Opened modally by the main
 // window; the target collection starts as the main window's current one and
 // the keyword drop-down offers the keywords of the current reference book.
-#include <QDialog>
-#include <functional>
+#include "authoring/frmMakerCommon.h"
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-struct Settings;
 
-class TfrmMakeQuestion : public QDialog
+class TfrmMakeQuestion : public TfrmMaker
 {
     Q_OBJECT
 public:
@@ -25,30 +21,22 @@ public:
     // keywords, and takes the current collection as the target. A reference
     // book that cannot be read is reported; the dialog then opens with no
     // keywords and no target. Runs by itself when the dialog is first shown.
-    void FormShow();
+    void FormShow() override;
 
     void cmdSelectQuestionFileClick();
     void cboQuestionFileChange();
     void chkKJapaneseOnClick();
     void chkEJapaneseOnClick();
     void chkJJapaneseOnClick();
-    void cmdAddClick();
-    void cmdNewTextClick();
+    void cmdAddClick() override;
     void Button1Click();
-    void cmdCloseClick();
 
-    // The collection that questions go to ("" = none chosen).
-    QString target() const { return m_target; }
-
-    // Show the new text file dialog and the question file editor (set by
-    // the opener).
-    std::function<void()> onNewText;
+    // Shows the question file editor (set by the opener); target() is the
+    // collection that questions go to.
     std::function<void()> onEditQuestionFile;
 
-    QLabel *pnlBanner = nullptr;
     QComboBox *cboQuestionFile = nullptr;
     QPushButton *cmdSelectQuestionFile = nullptr;
-    QPushButton *cmdNewText = nullptr;
     QComboBox *cboKeyword = nullptr;
     QCheckBox *chkKJapaneseOn = nullptr;
     QLineEdit *txtEnglish = nullptr;
@@ -57,15 +45,5 @@ public:
     QCheckBox *chkJJapaneseOn = nullptr;
     QLineEdit *txtHole = nullptr;
     QPlainTextEdit *moComment = nullptr;
-    QPushButton *cmdAdd = nullptr;
     QPushButton *Button1 = nullptr;
-    QPushButton *cmdClose = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    Settings &m_settings;
-    QString m_target;
-    bool m_shown = false;
 };

@@ -2,17 +2,13 @@
 // The reference maker: appends one explanation at a time to the end of a
 // reference book, or fills a new, empty one. Opened modally by the main
 // window; the target book starts as the main window's current reference.
-#include <QDialog>
-#include <functional>
+#include "authoring/frmMakerCommon.h"
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-struct Settings;
 
-class TfrmMakeReference : public QDialog
+class TfrmMakeReference : public TfrmMaker
 {
     Q_OBJECT
 public:
@@ -21,36 +17,17 @@ public:
     // Empties the boxes, fills the drop-down with the recent reference books
     // and takes the main window's current reference as the target. Runs by
     // itself when the dialog is first shown.
-    void FormShow();
+    void FormShow() override;
 
     void cmdSelectReferenceFileClick();
     void cboReferenceFileChange();
-    void cmdAddClick();
-    void cmdNewTextClick();
-    void cmdCloseClick();
+    void cmdAddClick() override;
 
-    // The book that entries go to ("" = none chosen).
-    QString target() const { return m_target; }
-
-    // Shows the new text file dialog (set by the opener).
-    std::function<void()> onNewText;
-
-    QLabel *pnlBanner = nullptr;
+    // target() is the book that entries go to.
     QComboBox *cboReferenceFile = nullptr;
     QPushButton *cmdSelectReferenceFile = nullptr;
-    QPushButton *cmdNewText = nullptr;
     QLineEdit *txtKeyword = nullptr;
     QPlainTextEdit *moReference = nullptr;
-    QPushButton *cmdAdd = nullptr;
-    QPushButton *cmdClose = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    Settings &m_settings;
-    QString m_target;
-    bool m_shown = false;
 };
 
 // The lines of a multi-line box as it displays them: each paragraph broken
