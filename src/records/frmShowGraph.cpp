@@ -95,12 +95,8 @@ void TGraphImage::paintEvent(QPaintEvent *)
 TfrmShowGraph::TfrmShowGraph(const Settings &settings, QWidget *parent)
     : QDialog(parent), m_settings(settings)
 {
-    setObjectName(QStringLiteral("frmShowGraph"));
-    setWindowTitle(QStringLiteral("グラフの表示"));
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
-    setFont(DialogFont());
-
-    Panel1 = MakeViewTitle(this, QStringLiteral("ここでは、正解率をグラフで表示します"));
+    Panel1 = SetUpView(this, QStringLiteral("frmShowGraph"), QStringLiteral("グラフの表示"),
+                       QStringLiteral("ここでは、正解率をグラフで表示します"));
 
     rgType = new QGroupBox(QStringLiteral("表示する正解率は？"), this);
     rgType->setObjectName(QStringLiteral("rgType"));
@@ -119,31 +115,20 @@ TfrmShowGraph::TfrmShowGraph(const Settings &settings, QWidget *parent)
     types->addWidget(rbRecent, 1);
 
     const QDateTime now = Clock::currentTime();
-    Label1 = new QLabel(QStringLiteral("問題集の選択 ： "), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    cboQuestionFile = new QComboBox(this);
-    cboQuestionFile->setObjectName(QStringLiteral("cboQuestionFile"));
-    FillCollectionChoice(cboQuestionFile, m_settings);
-    Label2 = new QLabel(QStringLiteral("年の選択 ： "), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    cboYear = new QComboBox(this);
-    cboYear->setObjectName(QStringLiteral("cboYear"));
-    FillYearChoice(cboYear, now);
+    const CollectionYearChoice choice = MakeCollectionYearChoice(this, m_settings, now);
+    Label1 = choice.collectionLabel;
+    cboQuestionFile = choice.collection;
+    Label2 = choice.yearLabel;
+    cboYear = choice.year;
 
     imgGraph = new TGraphImage(this);
 
-    cmdView = new QPushButton(QStringLiteral("表示 (&V)"), this);
-    cmdView->setObjectName(QStringLiteral("cmdView"));
-    cmdView->setDefault(true);
+    cmdView = MakeViewButton(this, QStringLiteral("cmdView"), QStringLiteral("表示 (&V)"), true);
     connect(cmdView, &QPushButton::clicked, this, &TfrmShowGraph::cmdViewClick);
-    cmdClear = new QPushButton(QStringLiteral("グラフを消す (&D)"), this);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClear->setAutoDefault(false);
+    cmdClear = MakeViewButton(this, QStringLiteral("cmdClear"), QStringLiteral("グラフを消す (&D)"),
+                              false);
     connect(cmdClear, &QPushButton::clicked, this, &TfrmShowGraph::cmdClearClick);
-    cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setAutoDefault(false);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    cmdClose = MakeViewCloseButton(this, QStringLiteral("cmdClose"), false);
 
     auto *choices = new QHBoxLayout;
     choices->setSpacing(2);
@@ -173,15 +158,7 @@ TfrmShowGraph::TfrmShowGraph(const Settings &settings, QWidget *parent)
     body->addLayout(picture);
     body->addStretch(1);
     body->addLayout(buttons);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 8);
-    layout->setSpacing(4);
-    layout->addWidget(Panel1);
-    layout->addLayout(body, 1);
-
-    setFixedSize(kClientSize);
-    CenterOnScreen(this, kClientSize);
+    FinishView(this, Panel1, body, 8, 4, kClientSize);
 }
 
 int TfrmShowGraph::TypeIndex() const

@@ -20,12 +20,8 @@ const QSize kClientSize(666, 296);
 TfrmShowHistory::TfrmShowHistory(const DrillState &drill, QWidget *parent)
     : QDialog(parent), m_drill(drill)
 {
-    setObjectName(QStringLiteral("frmShowHistory"));
-    setWindowTitle(QStringLiteral("学習履歴の表示"));
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
-    setFont(DialogFont());
-
-    Panel1 = MakeViewTitle(this, QStringLiteral("ここには、起動後から１０回分の学習履歴が表示されます"));
+    Panel1 = SetUpView(this, QStringLiteral("frmShowHistory"), QStringLiteral("学習履歴の表示"),
+                       QStringLiteral("ここには、起動後から１０回分の学習履歴が表示されます"));
     Label1 = new QLabel(QStringLiteral("表示されるのは１０回分のみです。１０回以上の場合は、古いものから削除されます。"),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -45,18 +41,13 @@ TfrmShowHistory::TfrmShowHistory(const DrillState &drill, QWidget *parent)
     chkHint->setObjectName(QStringLiteral("chkHint"));
     connect(chkHint, &QCheckBox::clicked, this, &TfrmShowHistory::chkHintClick);
 
-    cmdTextSave = new QPushButton(QStringLiteral("テキスト形式で保存 (&T)"), this);
-    cmdTextSave->setObjectName(QStringLiteral("cmdTextSave"));
-    cmdTextSave->setAutoDefault(false);
+    cmdTextSave = MakeViewButton(this, QStringLiteral("cmdTextSave"),
+                                 QStringLiteral("テキスト形式で保存 (&T)"), false);
     connect(cmdTextSave, &QPushButton::clicked, this, &TfrmShowHistory::cmdTextSaveClick);
-    cmdCSVSave = new QPushButton(QStringLiteral("CSV形式で保存 (&S)"), this);
-    cmdCSVSave->setObjectName(QStringLiteral("cmdCSVSave"));
-    cmdCSVSave->setAutoDefault(false);
+    cmdCSVSave = MakeViewButton(this, QStringLiteral("cmdCSVSave"), QStringLiteral("CSV形式で保存 (&S)"),
+                                false);
     connect(cmdCSVSave, &QPushButton::clicked, this, &TfrmShowHistory::cmdCSVSaveClick);
-    Button1 = new QPushButton(QStringLiteral("閉じる (&C)"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+    Button1 = MakeViewCloseButton(this, QStringLiteral("Button1"), true);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(chkHint);
@@ -75,15 +66,7 @@ TfrmShowHistory::TfrmShowHistory(const DrillState &drill, QWidget *parent)
     body->addWidget(lstHistory, 1);
     body->addLayout(bottom);
     body->addLayout(buttons);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 8);
-    layout->setSpacing(4);
-    layout->addWidget(Panel1);
-    layout->addLayout(body, 1);
-
-    setFixedSize(kClientSize);
-    CenterOnScreen(this, kClientSize);
+    FinishView(this, Panel1, body, 8, 4, kClientSize);
     FormShow();
 }
 

@@ -23,25 +23,15 @@ const QSize kClientSize(457, 416);
 TfrmShowPercent::TfrmShowPercent(const Settings &settings, QWidget *parent)
     : QDialog(parent), m_settings(settings)
 {
-    setObjectName(QStringLiteral("frmShowPercent"));
-    setWindowTitle(QStringLiteral("正解率の表示"));
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
-    setFont(DialogFont());
-
-    Panel1 = MakeViewTitle(this, QStringLiteral("ここでは、正解率を表示します"));
+    Panel1 = SetUpView(this, QStringLiteral("frmShowPercent"), QStringLiteral("正解率の表示"),
+                       QStringLiteral("ここでは、正解率を表示します"));
 
     const QDateTime now = Clock::currentTime();
-    Label1 = new QLabel(QStringLiteral("問題集の選択 ： "), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    cboQuestionFile = new QComboBox(this);
-    cboQuestionFile->setObjectName(QStringLiteral("cboQuestionFile"));
-    FillCollectionChoice(cboQuestionFile, m_settings);
-
-    Label2 = new QLabel(QStringLiteral("年の選択 ： "), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    cboYear = new QComboBox(this);
-    cboYear->setObjectName(QStringLiteral("cboYear"));
-    FillYearChoice(cboYear, now);
+    const CollectionYearChoice choice = MakeCollectionYearChoice(this, m_settings, now);
+    Label1 = choice.collectionLabel;
+    cboQuestionFile = choice.collection;
+    Label2 = choice.yearLabel;
+    cboYear = choice.year;
 
     Label3 = new QLabel(QStringLiteral("月の選択 ： "), this);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -65,18 +55,12 @@ TfrmShowPercent::TfrmShowPercent(const Settings &settings, QWidget *parent)
     pnlAllPercent->setAlignment(Qt::AlignCenter);
     pnlAllPercent->setFixedHeight(26);
 
-    cmdView = new QPushButton(QStringLiteral("表示 (&V)"), this);
-    cmdView->setObjectName(QStringLiteral("cmdView"));
-    cmdView->setDefault(true);
+    cmdView = MakeViewButton(this, QStringLiteral("cmdView"), QStringLiteral("表示 (&V)"), true);
     connect(cmdView, &QPushButton::clicked, this, &TfrmShowPercent::cmdViewClick);
-    Button3 = new QPushButton(QStringLiteral("グラフを表示 (&G)"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setAutoDefault(false);
+    Button3 = MakeViewButton(this, QStringLiteral("Button3"), QStringLiteral("グラフを表示 (&G)"),
+                             false);
     connect(Button3, &QPushButton::clicked, this, &TfrmShowPercent::Button3Click);
-    cmdClose = new QPushButton(QStringLiteral("閉じる (&C)"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setAutoDefault(false);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    cmdClose = MakeViewCloseButton(this, QStringLiteral("cmdClose"), false);
 
     auto *choices = new QGridLayout;
     choices->setHorizontalSpacing(4);
@@ -102,14 +86,7 @@ TfrmShowPercent::TfrmShowPercent(const Settings &settings, QWidget *parent)
     body->addWidget(lstData, 1);
     body->addWidget(pnlAllPercent);
     body->addLayout(buttons);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 10);
-    layout->addWidget(Panel1);
-    layout->addLayout(body, 1);
-
-    setFixedSize(kClientSize);
-    CenterOnScreen(this, kClientSize);
+    FinishView(this, Panel1, body, 10, -1, kClientSize);
 }
 
 void TfrmShowPercent::cmdViewClick()

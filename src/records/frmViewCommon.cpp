@@ -2,14 +2,18 @@
 
 #include "platform/Paths.h"
 #include "records/StatsViews.h"
+#include "records/frmResultCommon.h"
 #include "settings/RecentFiles.h"
 #include "settings/Settings.h"
 
 #include <QComboBox>
 #include <QDateTime>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 QLabel *MakeViewTitle(QWidget *parent, const QString &text)
 {
@@ -27,6 +31,66 @@ QLabel *MakeViewTitle(QWidget *parent, const QString &text)
     panel->setAlignment(Qt::AlignCenter);
     panel->setFixedHeight(30);
     return panel;
+}
+
+QLabel *SetUpView(QDialog *view, const QString &name, const QString &caption,
+                  const QString &panelText)
+{
+    view->setObjectName(name);
+    view->setWindowTitle(caption);
+    view->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
+    view->setFont(DialogFont());
+    return MakeViewTitle(view, panelText);
+}
+
+QPushButton *MakeViewButton(QWidget *parent, const QString &name, const QString &text,
+                            bool isDefault)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    if (isDefault)
+        button->setDefault(true);
+    else
+        button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton *MakeViewCloseButton(QDialog *view, const QString &name, bool isDefault)
+{
+    QPushButton *button = MakeViewButton(view, name, QStringLiteral("閉じる (&C)"), isDefault);
+    QObject::connect(button, &QPushButton::clicked, view, &QDialog::reject);
+    return button;
+}
+
+void FinishView(QDialog *view, QLabel *panel, QLayout *body, int bottomMargin, int spacing,
+                const QSize &size)
+{
+    auto *layout = new QVBoxLayout(view);
+    layout->setContentsMargins(0, 0, 0, bottomMargin);
+    if (spacing >= 0)
+        layout->setSpacing(spacing);
+    layout->addWidget(panel);
+    layout->addLayout(body, 1);
+
+    view->setFixedSize(size);
+    CenterOnScreen(view, size);
+}
+
+CollectionYearChoice MakeCollectionYearChoice(QWidget *parent, const Settings &settings,
+                                              const QDateTime &now)
+{
+    CollectionYearChoice c;
+    c.collectionLabel = new QLabel(QStringLiteral("問題集の選択 ： "), parent);
+    c.collectionLabel->setObjectName(QStringLiteral("Label1"));
+    c.collection = new QComboBox(parent);
+    c.collection->setObjectName(QStringLiteral("cboQuestionFile"));
+    FillCollectionChoice(c.collection, settings);
+    c.yearLabel = new QLabel(QStringLiteral("年の選択 ： "), parent);
+    c.yearLabel->setObjectName(QStringLiteral("Label2"));
+    c.year = new QComboBox(parent);
+    c.year->setObjectName(QStringLiteral("cboYear"));
+    FillYearChoice(c.year, now);
+    return c;
 }
 
 void FillCollectionChoice(QComboBox *cbo, const Settings &settings)

@@ -1,17 +1,50 @@
 #pragma once
-// Pieces the correct-rate, graph and history views share: the black title
-// panel, the collection and year choices, and report lists.
+// Pieces the correct-rate, graph and history views share: the window set-up,
+// the black title panel, the collection and year choices, the buttons, the
+// outer layout, and report lists.
 #include <QStringList>
 
 class QComboBox;
 class QDateTime;
+class QDialog;
 class QLabel;
+class QLayout;
+class QPushButton;
+class QSize;
 class QTreeWidget;
 class QWidget;
 struct Settings;
 
 // The black panel across the top of a view with its white title text.
 QLabel *MakeViewTitle(QWidget *parent, const QString &text);
+
+// Names and captions a view, makes it a fixed-size dialog in the dialog font
+// and returns its title panel ("Panel1").
+QLabel *SetUpView(QDialog *view, const QString &name, const QString &caption,
+                  const QString &panelText);
+
+// A button of a view: the default one, or one that never becomes default.
+QPushButton *MakeViewButton(QWidget *parent, const QString &name, const QString &text,
+                            bool isDefault);
+// The button "閉じる (&C)" that closes a view.
+QPushButton *MakeViewCloseButton(QDialog *view, const QString &name, bool isDefault);
+
+// The title panel over the body, the given bottom margin and spacing (-1 for
+// the style's); the view keeps `size`, in the middle of the screen.
+void FinishView(QDialog *view, QLabel *panel, QLayout *body, int bottomMargin, int spacing,
+                const QSize &size);
+
+// The collection choice "cboQuestionFile" and the year choice "cboYear"
+// with their labels "Label1" and "Label2".
+struct CollectionYearChoice
+{
+    QLabel *collectionLabel = nullptr;
+    QComboBox *collection = nullptr;
+    QLabel *yearLabel = nullptr;
+    QComboBox *year = nullptr;
+};
+CollectionYearChoice MakeCollectionYearChoice(QWidget *parent, const Settings &settings,
+                                              const QDateTime &now);
 
 // The user's recent collections (in list order), showing the current
 // collection's file name; it is put first when the list does not hold it.
