@@ -1,6 +1,7 @@
 #include "authoring/frmEditQuestionFile.h"
 
 #include "app/frmMain.h"
+#include "authoring/frmAuthoringCommon.h"
 #include "drill/Collection.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
@@ -53,23 +54,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text)
 TfrmEditQuestionFile::TfrmEditQuestionFile(TfrmMain *main, QWidget *parent)
     : QDialog(parent), m_main(main)
 {
-    setObjectName(QStringLiteral("frmEditQuestionFile"));
-    setWindowTitle(caption());
-    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
-    setFont(DialogFont());
-    setSizeGripEnabled(true);
-
-    pnlTitle = new QLabel(QStringLiteral("ここでは、問題集のデータの編集を行います"), this);
-    pnlTitle->setObjectName(QStringLiteral("pnlTitle"));
-    pnlTitle->setAutoFillBackground(true);
-    {
-        QPalette pal = pnlTitle->palette();
-        pal.setColor(QPalette::Window, Qt::black);
-        pal.setColor(QPalette::WindowText, Qt::white);
-        pnlTitle->setPalette(pal);
-    }
-    pnlTitle->setMinimumHeight(28);
-    pnlTitle->setContentsMargins(10, 4, 10, 4);
+    SetUpSizableWindow(this, QStringLiteral("frmEditQuestionFile"), caption());
+    pnlTitle = MakeTitlePanel(this, QStringLiteral("ここでは、問題集のデータの編集を行います"));
 
     lstData = new QTreeWidget(this);
     lstData->setObjectName(QStringLiteral("lstData"));
@@ -180,8 +166,7 @@ TfrmEditQuestionFile::TfrmEditQuestionFile(TfrmMain *main, QWidget *parent)
     connect(cmdSave, &QPushButton::clicked, this, &TfrmEditQuestionFile::cmdSaveClick);
     connect(cmdClose, &QPushButton::clicked, this, &TfrmEditQuestionFile::cmdCloseClick);
 
-    resize(kWidth, kHeight);
-    CenterOnScreen(this, QSize(kWidth, kHeight));
+    PlaceWindow(this, kWidth, kHeight);
 }
 
 void TfrmEditQuestionFile::showEvent(QShowEvent *event)

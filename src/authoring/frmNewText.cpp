@@ -1,6 +1,7 @@
 #include "authoring/frmNewText.h"
 
 #include "authoring/NewTextFile.h"
+#include "authoring/frmAuthoringCommon.h"
 #include "platform/Platform.h"
 #include "records/frmResultCommon.h"
 
@@ -90,17 +91,7 @@ TfrmNewText::TfrmNewText(QWidget *parent) : QDialog(parent)
     setWindowTitle(caption());
     setFont(DialogFont());
 
-    pnlTitle = new QLabel(QStringLiteral("ここでは、新しいテキストファイルを作成します"), this);
-    pnlTitle->setObjectName(QStringLiteral("pnlTitle"));
-    pnlTitle->setAutoFillBackground(true);
-    {
-        QPalette pal = pnlTitle->palette();
-        pal.setColor(QPalette::Window, Qt::black);
-        pal.setColor(QPalette::WindowText, Qt::white);
-        pnlTitle->setPalette(pal);
-    }
-    pnlTitle->setMinimumHeight(28);
-    pnlTitle->setContentsMargins(10, 4, 10, 4);
+    pnlTitle = MakeTitlePanel(this, QStringLiteral("ここでは、新しいテキストファイルを作成します"));
 
     auto *lblPlace = new QLabel(QStringLiteral("新しいファイルの作成場所を指定してください"), this);
     auto *lblDrive = new QLabel(QStringLiteral("ドライブの指定 ： "), this);

@@ -1,6 +1,7 @@
 #include "authoring/frmPrint.h"
 
 #include "app/frmMain.h"
+#include "authoring/frmAuthoringCommon.h"
 #include "authoring/PrintSheet.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
@@ -37,23 +38,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text)
 
 TfrmPrint::TfrmPrint(TfrmMain *main, QWidget *parent) : QDialog(parent), m_main(main)
 {
-    setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(QStringLiteral("問題集の印刷"));
-    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
-    setFont(DialogFont());
-    setSizeGripEnabled(true);
-
-    pnlTitle = new QLabel(QStringLiteral("ここでは、問題集の印刷を行います"), this);
-    pnlTitle->setObjectName(QStringLiteral("pnlTitle"));
-    pnlTitle->setAutoFillBackground(true);
-    {
-        QPalette pal = pnlTitle->palette();
-        pal.setColor(QPalette::Window, Qt::black);
-        pal.setColor(QPalette::WindowText, Qt::white);
-        pnlTitle->setPalette(pal);
-    }
-    pnlTitle->setMinimumHeight(28);
-    pnlTitle->setContentsMargins(10, 4, 10, 4);
+    SetUpSizableWindow(this, QStringLiteral("frmPrint"), QStringLiteral("問題集の印刷"));
+    pnlTitle = MakeTitlePanel(this, QStringLiteral("ここでは、問題集の印刷を行います"));
 
     moData = new QTextEdit(this);
     moData->setObjectName(QStringLiteral("moData"));
@@ -147,8 +133,7 @@ TfrmPrint::TfrmPrint(TfrmMain *main, QWidget *parent) : QDialog(parent), m_main(
     connect(cmdSave, &QPushButton::clicked, this, &TfrmPrint::cmdSaveClick);
     connect(cmdClose, &QPushButton::clicked, this, &TfrmPrint::cmdCloseClick);
 
-    resize(kWidth, kHeight);
-    CenterOnScreen(this, QSize(kWidth, kHeight));
+    PlaceWindow(this, kWidth, kHeight);
 }
 
 void TfrmPrint::showEvent(QShowEvent *event)
