@@ -1,7 +1,7 @@
 #include "authoring/NewTextFile.h"
 
-#include "authoring/QuestionRecords.h"
 #include "platform/TextFile.h"
+#include "reference/MakerChecks.h"
 
 #include <QFileInfo>
 
@@ -53,7 +53,7 @@ Result create(const QString &folder, const QString &name, QString *message)
     }
     const QString file = name + QStringLiteral(".txt");
     const QString path = filePath(folder, name);
-    if (TextFile::byteLength(path) > QuestionLimits::Path) {
+    if (TextFile::byteLength(path) > Maker::PathLimit) {
         say(QStringLiteral("ファイル名が長すぎます"));
         return Result::Refused;
     }

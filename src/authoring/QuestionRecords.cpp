@@ -1,6 +1,7 @@
 #include "authoring/QuestionRecords.h"
 
 #include "platform/TextFile.h"
+#include "reference/MakerChecks.h"
 
 namespace {
 
@@ -10,13 +11,13 @@ const QChar kHash = QLatin1Char('#');
 // every field fits.
 QString overLimitField(const QuestionRecord &r)
 {
-    if (TextFile::byteLength(r.Keyword) > QuestionLimits::Keyword)
+    if (TextFile::byteLength(r.Keyword) > Maker::KeywordLimit)
         return QStringLiteral("キーワード");
     const struct { const QString *value; const char16_t *name; } fields[] = {
         {&r.English, u"英文"}, {&r.Japanese, u"日本語訳"},
         {&r.Comment, u"コメント"}, {&r.Hole, u"穴埋め個所"}};
     for (const auto &f : fields) {
-        if (TextFile::byteLength(*f.value) > QuestionLimits::Field)
+        if (TextFile::byteLength(*f.value) > Maker::LineLimit)
             return QString::fromUtf16(f.name);
     }
     return QString();
@@ -24,8 +25,8 @@ QString overLimitField(const QuestionRecord &r)
 
 QString limitText(const QString &field)
 {
-    const int limit = field == QStringLiteral("キーワード") ? QuestionLimits::Keyword
-                                                           : QuestionLimits::Field;
+    const int limit = field == QStringLiteral("キーワード") ? Maker::KeywordLimit
+                                                           : Maker::LineLimit;
     return field + QStringLiteral("が長すぎます（%1 バイトまで）").arg(limit);
 }
 
@@ -86,7 +87,7 @@ QString SaveFailedMessage()
 bool SaveQuestionRecords(const QString &path, const QVector<QuestionRecord> &records,
                          QString *message)
 {
-    if (path.isEmpty() || TextFile::byteLength(path) > QuestionLimits::Path) {
+    if (path.isEmpty() || TextFile::byteLength(path) > Maker::PathLimit) {
         if (message)
             *message = SaveFailedMessage();
         return false;

@@ -27,12 +27,6 @@ struct QuestionRecord
     }
 };
 
-namespace QuestionLimits {
-constexpr int Keyword = 4999;   // CP932 bytes
-constexpr int Field = 49999;    // every other field
-constexpr int Path = 999;       // the collection's path
-}
-
 // The rows of a collection's lines. A keyword line with fewer than four lines
 // after it still gives a row, its missing fields empty; *cutShortLine gets
 // the zero-based number of that keyword line (-1 when every record is whole).

@@ -1,6 +1,7 @@
 #pragma once
-// Checks shared by the two makers (and any tool that appends entries): the
-// room of one field in CP932 bytes, line breaks in one-line fields, and the
+// Checks shared by the two makers, the question file editor and the new text
+// file dialog (and any tool that writes entries): the room of one field in
+// CP932 bytes, line breaks in one-line fields, and the
 // messages that go with them. A value that does not fit is refused with a
 // message; nothing is ever cut to size.
 #include <QString>
