@@ -115,19 +115,14 @@ TfrmShowGraph::TfrmShowGraph(const Settings &settings, QWidget *parent)
     types->addWidget(rbRecent, 1);
 
     const QDateTime now = Clock::currentTime();
-    const CollectionYearChoice choice = MakeCollectionYearChoice(this, m_settings, now);
-    Label1 = choice.collectionLabel;
-    cboQuestionFile = choice.collection;
-    Label2 = choice.yearLabel;
-    cboYear = choice.year;
+    MakeCollectionYearChoice(this, m_settings, now, Label1, cboQuestionFile, Label2, cboYear);
 
     imgGraph = new TGraphImage(this);
 
-    cmdView = MakeViewButton(this, QStringLiteral("cmdView"), QStringLiteral("表示 (&V)"), true);
-    connect(cmdView, &QPushButton::clicked, this, &TfrmShowGraph::cmdViewClick);
+    cmdView = MakeViewButton(this, QStringLiteral("cmdView"), QStringLiteral("表示 (&V)"), true,
+                             &TfrmShowGraph::cmdViewClick);
     cmdClear = MakeViewButton(this, QStringLiteral("cmdClear"), QStringLiteral("グラフを消す (&D)"),
-                              false);
-    connect(cmdClear, &QPushButton::clicked, this, &TfrmShowGraph::cmdClearClick);
+                              false, &TfrmShowGraph::cmdClearClick);
     cmdClose = MakeViewCloseButton(this, QStringLiteral("cmdClose"), false);
 
     auto *choices = new QHBoxLayout;

@@ -42,11 +42,10 @@ TfrmShowHistory::TfrmShowHistory(const DrillState &drill, QWidget *parent)
     connect(chkHint, &QCheckBox::clicked, this, &TfrmShowHistory::chkHintClick);
 
     cmdTextSave = MakeViewButton(this, QStringLiteral("cmdTextSave"),
-                                 QStringLiteral("テキスト形式で保存 (&T)"), false);
-    connect(cmdTextSave, &QPushButton::clicked, this, &TfrmShowHistory::cmdTextSaveClick);
+                                 QStringLiteral("テキスト形式で保存 (&T)"), false,
+                                 &TfrmShowHistory::cmdTextSaveClick);
     cmdCSVSave = MakeViewButton(this, QStringLiteral("cmdCSVSave"), QStringLiteral("CSV形式で保存 (&S)"),
-                                false);
-    connect(cmdCSVSave, &QPushButton::clicked, this, &TfrmShowHistory::cmdCSVSaveClick);
+                                false, &TfrmShowHistory::cmdCSVSaveClick);
     Button1 = MakeViewCloseButton(this, QStringLiteral("Button1"), true);
 
     auto *bottom = new QHBoxLayout;

@@ -27,11 +27,7 @@ TfrmShowPercent::TfrmShowPercent(const Settings &settings, QWidget *parent)
                        QStringLiteral("ここでは、正解率を表示します"));
 
     const QDateTime now = Clock::currentTime();
-    const CollectionYearChoice choice = MakeCollectionYearChoice(this, m_settings, now);
-    Label1 = choice.collectionLabel;
-    cboQuestionFile = choice.collection;
-    Label2 = choice.yearLabel;
-    cboYear = choice.year;
+    MakeCollectionYearChoice(this, m_settings, now, Label1, cboQuestionFile, Label2, cboYear);
 
     Label3 = new QLabel(QStringLiteral("月の選択 ： "), this);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -55,11 +51,10 @@ TfrmShowPercent::TfrmShowPercent(const Settings &settings, QWidget *parent)
     pnlAllPercent->setAlignment(Qt::AlignCenter);
     pnlAllPercent->setFixedHeight(26);
 
-    cmdView = MakeViewButton(this, QStringLiteral("cmdView"), QStringLiteral("表示 (&V)"), true);
-    connect(cmdView, &QPushButton::clicked, this, &TfrmShowPercent::cmdViewClick);
+    cmdView = MakeViewButton(this, QStringLiteral("cmdView"), QStringLiteral("表示 (&V)"), true,
+                             &TfrmShowPercent::cmdViewClick);
     Button3 = MakeViewButton(this, QStringLiteral("Button3"), QStringLiteral("グラフを表示 (&G)"),
-                             false);
-    connect(Button3, &QPushButton::clicked, this, &TfrmShowPercent::Button3Click);
+                             false, &TfrmShowPercent::Button3Click);
     cmdClose = MakeViewCloseButton(this, QStringLiteral("cmdClose"), false);
 
     auto *choices = new QGridLayout;

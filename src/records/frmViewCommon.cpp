@@ -11,7 +11,6 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -76,21 +75,20 @@ void FinishView(QDialog *view, QLabel *panel, QLayout *body, int bottomMargin, i
     CenterOnScreen(view, size);
 }
 
-CollectionYearChoice MakeCollectionYearChoice(QWidget *parent, const Settings &settings,
-                                              const QDateTime &now)
+void MakeCollectionYearChoice(QWidget *parent, const Settings &settings, const QDateTime &now,
+                              QLabel *&collectionLabel, QComboBox *&collection,
+                              QLabel *&yearLabel, QComboBox *&year)
 {
-    CollectionYearChoice c;
-    c.collectionLabel = new QLabel(QStringLiteral("問題集の選択 ： "), parent);
-    c.collectionLabel->setObjectName(QStringLiteral("Label1"));
-    c.collection = new QComboBox(parent);
-    c.collection->setObjectName(QStringLiteral("cboQuestionFile"));
-    FillCollectionChoice(c.collection, settings);
-    c.yearLabel = new QLabel(QStringLiteral("年の選択 ： "), parent);
-    c.yearLabel->setObjectName(QStringLiteral("Label2"));
-    c.year = new QComboBox(parent);
-    c.year->setObjectName(QStringLiteral("cboYear"));
-    FillYearChoice(c.year, now);
-    return c;
+    collectionLabel = new QLabel(QStringLiteral("問題集の選択 ： "), parent);
+    collectionLabel->setObjectName(QStringLiteral("Label1"));
+    collection = new QComboBox(parent);
+    collection->setObjectName(QStringLiteral("cboQuestionFile"));
+    FillCollectionChoice(collection, settings);
+    yearLabel = new QLabel(QStringLiteral("年の選択 ： "), parent);
+    yearLabel->setObjectName(QStringLiteral("Label2"));
+    year = new QComboBox(parent);
+    year->setObjectName(QStringLiteral("cboYear"));
+    FillYearChoice(year, now);
 }
 
 void FillCollectionChoice(QComboBox *cbo, const Settings &settings)

@@ -2,6 +2,7 @@
 // Pieces the correct-rate, graph and history views share: the window set-up,
 // the black title panel, the collection and year choices, the buttons, the
 // outer layout, and report lists.
+#include <QPushButton>
 #include <QStringList>
 
 class QComboBox;
@@ -9,7 +10,6 @@ class QDateTime;
 class QDialog;
 class QLabel;
 class QLayout;
-class QPushButton;
 class QSize;
 class QTreeWidget;
 class QWidget;
@@ -26,6 +26,15 @@ QLabel *SetUpView(QDialog *view, const QString &name, const QString &caption,
 // A button of a view: the default one, or one that never becomes default.
 QPushButton *MakeViewButton(QWidget *parent, const QString &name, const QString &text,
                             bool isDefault);
+// Such a button that runs `handler` of the view when pressed.
+template <class View>
+QPushButton *MakeViewButton(View *view, const QString &name, const QString &text, bool isDefault,
+                            void (View::*handler)())
+{
+    QPushButton *button = MakeViewButton(static_cast<QWidget *>(view), name, text, isDefault);
+    QObject::connect(button, &QPushButton::clicked, view, handler);
+    return button;
+}
 // The button "閉じる (&C)" that closes a view.
 QPushButton *MakeViewCloseButton(QDialog *view, const QString &name, bool isDefault);
 
@@ -35,16 +44,10 @@ void FinishView(QDialog *view, QLabel *panel, QLayout *body, int bottomMargin, i
                 const QSize &size);
 
 // The collection choice "cboQuestionFile" and the year choice "cboYear"
-// with their labels "Label1" and "Label2".
-struct CollectionYearChoice
-{
-    QLabel *collectionLabel = nullptr;
-    QComboBox *collection = nullptr;
-    QLabel *yearLabel = nullptr;
-    QComboBox *year = nullptr;
-};
-CollectionYearChoice MakeCollectionYearChoice(QWidget *parent, const Settings &settings,
-                                              const QDateTime &now);
+// with their labels "Label1" and "Label2", filled for `now`.
+void MakeCollectionYearChoice(QWidget *parent, const Settings &settings, const QDateTime &now,
+                              QLabel *&collectionLabel, QComboBox *&collection,
+                              QLabel *&yearLabel, QComboBox *&year);
 
 // The user's recent collections (in list order), showing the current
 // collection's file name; it is put first when the list does not hold it.
