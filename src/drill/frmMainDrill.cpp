@@ -449,10 +449,12 @@ void TfrmMain::cmdResultClick()
         CheckResult();
 
     refreshDates(*this);
-    QString error;
-    if (!SaveDayDetail(settings, dates, details, &error)
-        || !SaveYearDetail(settings, dates, details, &error))
-        platform().message(this, errorCaption(), error, MsgKind::Warning);
+    // Both stores are written even when one of them fails.
+    QString dayError, yearError;
+    const bool dayOk = SaveDayDetail(settings, dates, details, &dayError);
+    const bool yearOk = SaveYearDetail(settings, dates, details, &yearError);
+    if (!dayOk || !yearOk)
+        platform().message(this, errorCaption(), dayOk ? yearError : dayError, MsgKind::Warning);
     sbInfo->setPanelText(4, MonthRateStatusText(details));
 
     drill.WordTaken = 0;
@@ -476,6 +478,7 @@ void TfrmMain::cmdResultClick()
     const AfterResult after = AfterJudging(drill);
     if (ShouldAdvanceContinue(drill, after)) {
         AdvanceContinuePos(drill);
+        QString error;
         if (!SaveContinuePos(settings.setupIniPath(), Paths::fileName(settings.QuestionFilePath),
                              drill.ContinuePos, &error))
             platform().message(this, errorCaption(), error, MsgKind::Warning);

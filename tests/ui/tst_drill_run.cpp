@@ -3,7 +3,10 @@
 // drill leaves, repeat mode, the result displays and the idle labels.
 #include "drill_support.h"
 
+#include "platform/Clock.h"
 #include "platform/CorrectRate.h"
+#include "platform/DateStrings.h"
+#include "records/RecordPaths.h"
 #include "widgets/Gauge.h"
 #include "widgets/StatusBar.h"
 
@@ -24,6 +27,7 @@ private slots:
     void showErrorOnly_data();
     void showErrorOnly();
     void acceptedInWrongAnswerDialog();
+    void monthCountsKeptWhenDayFileFails();
     void selfScoring_data();
     void selfScoring();
     void timeLimitSubmits();
@@ -479,3 +483,23 @@ void TestDrillRun::acceptedFlagOfEarlierQuestionIgnored()
 
 QTEST_MAIN(TestDrillRun)
 #include "tst_drill_run.moc"
+
+// One failed store does not cost the other: with the day file blocked (a
+// folder stands where it should be written), the month count still lands in
+// the year file, and the failure is reported.
+void TestDrillRun::monthCountsKeptWhenDayFileFails()
+{
+    TestEnv env;
+    TfrmMain *w = startMain(env, {{QStringLiteral("ShowResult"), QStringLiteral("0")}});
+    startDrill(env, 2);
+    const DateStrings now = DateStrings::from(Clock::currentTime());
+    const QString dayFile = DayDetailFile(w->settings, now);
+    const QString yearFile = YearDetailFile(w->settings, now);
+    QVERIFY(QDir().mkpath(dayFile));
+    env.platform.clear();
+    answer(env, w->drill.AnswerText);
+    QCOMPARE(env.platform.callsOf(QStringLiteral("message")).size(), 1);
+    QCOMPARE(env.platform.callsOf(QStringLiteral("message")).first().detail, int(MsgKind::Warning));
+    QVERIFY(QFileInfo(yearFile).isFile());
+    QVERIFY(QFileInfo(yearFile).size() > 0);
+}
