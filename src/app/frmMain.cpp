@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
+#include "platform/Random.h"
 #include "settings/MainWindowState.h"
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
@@ -103,6 +104,9 @@ QAction *menuItem(QMenu *menu, const QString &text, const QString &name, const Q
 TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
 {
     frmMain = this;
+    // The run's random choices start from the clock, so that each run asks
+    // its questions in a different order.
+    Random::seedFromClock();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Ulvendo"));
     setWindowIcon(appIcon(QStringLiteral("ulvendo")));

@@ -7,6 +7,7 @@
 #include "app/frmUser.h"
 #include "companion/Companion.h"
 #include "platform/IniFile.h"
+#include "platform/Random.h"
 #include "widgets/Gauge.h"
 #include "widgets/StatusBar.h"
 #include "widgets/ToolBar.h"
@@ -85,6 +86,7 @@ private slots:
     void companionOn();
     void companionNotAvailableByCase();
     void titleWindowDuringStartUp();
+    void randomSeededFromClockAtStartUp();
     void ctrlVPlaysWhileEnabled();
 };
 
@@ -718,6 +720,17 @@ void TestMainWindow::titleWindowDuringStartUp()
     QVERIFY(title->windowFlags() & Qt::WindowStaysOnTopHint);
     // The first message loop takes it away.
     QTRY_VERIFY(title.isNull());
+}
+
+void TestMainWindow::randomSeededFromClockAtStartUp()
+{
+    TestEnv env;
+    env.presetUser(QStringLiteral("taro"));
+    Random::global().seed(0);
+    env.clock.set(QDateTime::fromSecsSinceEpoch(1765000000));
+    env.createMain();
+    // Seeding keeps the seconds in the low half of the state.
+    QCOMPARE(Random::global().state(), quint64(1765000000));
 }
 
 void TestMainWindow::ctrlVPlaysWhileEnabled()
