@@ -7,7 +7,12 @@
 //                                     bars, date timer, shutdown
 //   src/drill/frmMainDrill.cpp        drill commands and the drill timer
 //   src/reference/frmMainReference.cpp reference book and dictionary commands
-//   src/app/frmMainLater.cpp          dialogs and views opened from the menus
+//   src/records/frmMainRecords.cpp    error review
+//   src/records/frmMainViews.cpp      correct-rate table, graph and history
+//   src/settings/frmMainSetup.cpp     settings dialog and study plan
+//   src/authoring/frmMainMakers.cpp   question and reference makers
+//   src/authoring/frmMainAuthoring.cpp editor, new text, printing, help,
+//                                     version and homepage
 //
 // Command copies: a command's right-column button (or main-menu item) has the
 // plain name, its toolbar button the suffix "_1", its pop-up-menu item "_2"
@@ -206,7 +211,7 @@ public:
     // Flat or raised toolbar buttons by `settings.NotFlat`.
     void ApplyButtonStyle();
     // The study plan's start-up summary and its countdown in status panel 5
-    // (run by the first showing and by the date timer; src/app/frmMainLater.cpp).
+    // (run by the first showing and by the date timer; src/settings/frmMainSetup.cpp).
     void ShowPlanSummary();
     void PlanCountdown();
     // Question-pane height: moQuestionSize, plus moHoleSize while moHole shows.
@@ -254,7 +259,7 @@ public slots:
     void cboReferenceFileChange();
     void cmdROpenByMemoClick();
 
-    // dialogs and views (src/app/frmMainLater.cpp)
+    // dialogs and views (see the list at the top of this file)
     void cmdSetupClick();
     void cmdShowErrorClick();
     void cmdShowPercentClick();

@@ -518,6 +518,7 @@ void TestMainWindow::barsFromBothMenus()
     QVERIFY(w->dkToolBar->height() >= w->tbQuestionSetupToolBar->geometry().bottom());
 
     // A toolbar's own close box hides it and clears both check marks.
+    QCOMPARE(w->tbFileToolBar->closeButton()->objectName(), QStringLiteral("tbFileToolBar_close"));
     w->tbFileToolBar->closeButton()->click();
     QVERIFY(!w->tbFileToolBar->isVisible());
     QVERIFY(!w->cmdFileToolBar->isChecked());
