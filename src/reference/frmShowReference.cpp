@@ -1,12 +1,12 @@
 #include "frmShowReference.h"
 
 #include "platform/Platform.h"
+#include "records/frmResultCommon.h"
 #include "settings/Settings.h"
+#include "widgets/Look.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -17,13 +17,13 @@ constexpr int kHeight = 420;
 
 QColor ColorFromSetting(int value)
 {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    return ColorFromNumber(value);
 }
 
 void ApplyReferenceStyle(QTextEdit *area, const Settings &settings)
 {
     QFont f = area->font();
-    f.setFamily(settings.FontReference);
+    f.setFamily(ScreenFamily(settings.FontReference));
     area->setFont(f);
     QPalette pal = area->palette();
     pal.setColor(QPalette::Text, ColorFromSetting(settings.FontReferenceColor));
@@ -99,10 +99,7 @@ TfrmShowReference::TfrmShowReference(const Settings &settings, const QString &re
     layout->addLayout(body, 1);
 
     setFixedSize(kWidth, kHeight);
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(kWidth / 2, kHeight / 2));
-    }
+    CenterOnScreen(this, QSize(kWidth, kHeight));
 }
 
 void TfrmShowReference::FormShow()
