@@ -1,6 +1,7 @@
 #include "authoring/frmAuthoringCommon.h"
 
 #include "records/frmResultCommon.h"
+#include "widgets/Look.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -18,11 +19,7 @@ QLabel *MakeTitlePanel(QWidget *parent, const QString &text)
 {
     auto *panel = new QLabel(text, parent);
     panel->setObjectName(QStringLiteral("pnlTitle"));
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    panel->setPalette(pal);
+    PaintBlack(panel);
     panel->setMinimumHeight(28);
     panel->setContentsMargins(10, 4, 10, 4);
     return panel;

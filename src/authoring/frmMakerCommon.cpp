@@ -30,11 +30,7 @@ void TfrmMaker::SetUpMaker(const QString &name, const QString &title, const QStr
 
     pnlBanner = new QLabel(banner, this);
     pnlBanner->setObjectName(QStringLiteral("pnlBanner"));
-    pnlBanner->setAutoFillBackground(true);
-    QPalette pal = pnlBanner->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    pnlBanner->setPalette(pal);
+    PaintBlack(pnlBanner);
     pnlBanner->setFont(PixelFont(kFace, 14));
     pnlBanner->setContentsMargins(10, 8, 10, 8);
 }

@@ -122,13 +122,7 @@ TfrmQuestionSetup::TfrmQuestionSetup(TfrmMain *main, QWidget *parent)
 void TfrmQuestionSetup::CreateControls()
 {
     lblTitle = makeLabel(this, "lblTitle", QStringLiteral("ここでは、出題／解答方法の設定を行います"));
-    lblTitle->setAutoFillBackground(true);
-    {
-        QPalette p = lblTitle->palette();
-        p.setColor(QPalette::Window, Qt::black);
-        p.setColor(QPalette::WindowText, Qt::white);
-        lblTitle->setPalette(p);
-    }
+    PaintBlack(lblTitle);
     lblTitle->setContentsMargins(10, 8, 10, 8);
 
     // Self-scoring.

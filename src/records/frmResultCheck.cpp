@@ -36,12 +36,8 @@ TfrmResultCheck::TfrmResultCheck(TfrmMain *main, QWidget *parent)
 
     Panel1 = new QLabel(QStringLiteral("結果はどうですか？"), this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
+    PaintBlack(Panel1);
     {
-        QPalette pal = Panel1->palette();
-        pal.setColor(QPalette::Window, Qt::black);
-        pal.setColor(QPalette::WindowText, Qt::white);
-        Panel1->setPalette(pal);
         QFont f = Panel1->font();
         f.setPixelSize(16);
         f.setBold(true);

@@ -41,11 +41,7 @@ QFrame *MakeBlackPanel(QWidget *parent, const QString &objectName)
 {
     auto *panel = new QFrame(parent);
     panel->setObjectName(objectName);
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    panel->setPalette(pal);
+    PaintBlack(panel);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     return panel;

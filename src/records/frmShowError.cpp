@@ -31,12 +31,8 @@ TfrmShowError::TfrmShowError(TfrmMain *main, QWidget *parent) : QDialog(parent),
 
     pnlTitle = new QLabel(QStringLiteral("ここでは、直前の学習で間違えた問題を表示しています"), this);
     pnlTitle->setObjectName(QStringLiteral("pnlTitle"));
-    pnlTitle->setAutoFillBackground(true);
+    PaintBlack(pnlTitle);
     {
-        QPalette pal = pnlTitle->palette();
-        pal.setColor(QPalette::Window, Qt::black);
-        pal.setColor(QPalette::WindowText, Qt::white);
-        pnlTitle->setPalette(pal);
         QFont f = pnlTitle->font();
         f.setPixelSize(15);
         f.setBold(true);

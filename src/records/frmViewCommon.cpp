@@ -5,6 +5,7 @@
 #include "records/frmResultCommon.h"
 #include "settings/RecentFiles.h"
 #include "settings/Settings.h"
+#include "widgets/Look.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -18,11 +19,7 @@ QLabel *MakeViewTitle(QWidget *parent, const QString &text)
 {
     auto *panel = new QLabel(text, parent);
     panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    panel->setPalette(pal);
+    PaintBlack(panel);
     QFont f = panel->font();
     f.setPixelSize(14);
     f.setBold(true);

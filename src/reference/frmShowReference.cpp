@@ -53,12 +53,8 @@ TfrmShowReference::TfrmShowReference(const Settings &settings, const QString &re
 
     pnlTitle = new QLabel(this);
     pnlTitle->setObjectName(QStringLiteral("pnlTitle"));
-    pnlTitle->setAutoFillBackground(true);
+    PaintBlack(pnlTitle);
     {
-        QPalette pal = pnlTitle->palette();
-        pal.setColor(QPalette::Window, Qt::black);
-        pal.setColor(QPalette::WindowText, Qt::white);
-        pnlTitle->setPalette(pal);
         QFont f = pnlTitle->font();
         f.setPixelSize(16);
         pnlTitle->setFont(f);

@@ -185,13 +185,7 @@ TfrmSetup::TfrmSetup(TfrmMain *main, QWidget *parent)
     setFont(PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
 
     lblTitle = named(new QLabel(QStringLiteral("ここでは、Ulvendoの各種設定を行います"), this), "lblTitle");
-    lblTitle->setAutoFillBackground(true);
-    {
-        QPalette pal = lblTitle->palette();
-        pal.setColor(QPalette::Window, Qt::black);
-        pal.setColor(QPalette::WindowText, Qt::white);
-        lblTitle->setPalette(pal);
-    }
+    PaintBlack(lblTitle);
     lblTitle->setContentsMargins(8, 5, 8, 5);
 
     // A page control with its tabs in two rows.

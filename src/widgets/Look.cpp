@@ -1,6 +1,8 @@
 #include "widgets/Look.h"
 
 #include <QFontDatabase>
+#include <QPalette>
+#include <QWidget>
 
 QColor ColorFromNumber(int number)
 {
@@ -55,4 +57,13 @@ QFont PixelFont(const QString &face, int pixelSize)
     QFont f(ScreenFamily(face));
     f.setPixelSize(pixelSize);
     return f;
+}
+
+void PaintBlack(QWidget *panel)
+{
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    panel->setPalette(pal);
 }

@@ -9,6 +9,10 @@
 QColor ColorFromNumber(int number);
 int NumberFromColor(const QColor &color);
 
+class QWidget;
+// Gives a title panel the windows' black background and white text.
+void PaintBlack(QWidget *panel);
+
 // The installed family that shows a face name of the settings. Faces that
 // are not installed here (the settings' default "ＭＳ Ｐゴシック" among them)
 // map to an installed Japanese family: Gothic faces to a sans-serif one,
