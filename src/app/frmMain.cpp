@@ -12,6 +12,7 @@
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
 #include "settings/Users.h"
+#include "widgets/Captions.h"
 #include "widgets/Gauge.h"
 #include "widgets/Icons.h"
 #include "widgets/Look.h"
@@ -684,7 +685,7 @@ void TfrmMain::FormShow()
 
     // 3: the user step.
     if (!FlagNonZero(settings.Boot))
-        platform().message(this, QStringLiteral("Ulvendo"), kWelcome, MsgKind::Information);
+        platform().message(this, PlainCaption(), kWelcome, MsgKind::Information);
     // A user without a folder (the user dialog was closed on a first run)
     // could keep no records; the dialog is asked again until one is chosen.
     const bool userHasFolder = Paths::isSafeName(settings.UserName)
@@ -1027,7 +1028,7 @@ void TfrmMain::FormClose()
     // 4
     QString error;
     if (!WriteShutdownUser(settings, &error))
-        platform().message(this, QStringLiteral("エラー"), error, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), error, MsgKind::Warning);
 
     // 5-6. Without a user folder (the user dialog closed on a first run) the
     // user's settings have nowhere to go and are dropped.

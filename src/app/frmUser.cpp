@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "settings/Settings.h"
 #include "settings/Users.h"
+#include "widgets/Captions.h"
 #include "widgets/Look.h"
 
 #include <QCheckBox>
@@ -93,16 +94,16 @@ void TfrmUser::cmdOkClick()
     const QString name = cboUserName->currentText();
     const QString problem = UserNameProblem(name);
     if (problem == EmptyUserNameMessage()) {
-        platform().message(this, QStringLiteral("Ulvendo"), problem, MsgKind::Plain);
+        platform().message(this, PlainCaption(), problem, MsgKind::Plain);
         return;
     }
     if (!problem.isEmpty()) {
-        platform().message(this, QStringLiteral("エラー"), problem, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), problem, MsgKind::Warning);
         return;
     }
     QString error;
     if (!ChooseUser(m_settings, name, &error)) {
-        platform().message(this, QStringLiteral("エラー"), error, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), error, MsgKind::Warning);
         return;
     }
     Chosen = true;

@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 #include "platform/Platform.h"
+#include "widgets/Captions.h"
 
 #include <QApplication>
 #include <exception>
@@ -18,10 +19,10 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception &e) {
-            platform().message(nullptr, QStringLiteral("Ulvendo"), QString::fromLocal8Bit(e.what()),
+            platform().message(nullptr, PlainCaption(), QString::fromLocal8Bit(e.what()),
                                MsgKind::Warning);
         } catch (...) {
-            platform().message(nullptr, QStringLiteral("Ulvendo"), QStringLiteral("予期しないエラーが発生しました"),
+            platform().message(nullptr, PlainCaption(), QStringLiteral("予期しないエラーが発生しました"),
                                MsgKind::Warning);
         }
         return false;

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "records/frmResultCommon.h"
 #include "settings/Settings.h"
+#include "widgets/Captions.h"
 #include "widgets/Look.h"
 
 #include <QComboBox>
@@ -144,7 +145,7 @@ void TfrmMaker::FilesChanged()
 
 void TfrmMaker::ShowError(const QString &message)
 {
-    platform().message(this, QStringLiteral("エラー"), message, MsgKind::Warning);
+    platform().message(this, ErrorCaption(), message, MsgKind::Warning);
 }
 
 void TfrmMaker::cmdNewTextClick()

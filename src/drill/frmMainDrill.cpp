@@ -19,13 +19,14 @@
 #include "records/Importance.h"
 #include "records/QuestionData.h"
 #include "records/RecordPaths.h"
-#include "settings/RecentFiles.h"
 #include "records/StudyDetails.h"
 #include "records/frmResult.h"
 #include "records/frmResultAtari.h"
 #include "records/frmResultCheck.h"
 #include "records/frmResultError.h"
 #include "records/frmShowError.h"
+#include "settings/RecentFiles.h"
+#include "widgets/Captions.h"
 #include "widgets/Gauge.h"
 #include "widgets/Look.h"
 #include "widgets/StatusBar.h"
@@ -43,11 +44,6 @@
 #include <QToolButton>
 
 namespace {
-
-QString errorCaption()
-{
-    return QStringLiteral("エラー");
-}
 
 // The date texts the records use as "now", taken afresh from the clock so
 // that a judged answer never waits for the date timer's next tick.
@@ -182,7 +178,7 @@ void finishDrill(TfrmMain &w)
 
     QString error;
     if (!SaveNowDetail(s, w.details, rate, &error))
-        platform().message(&w, errorCaption(), error, MsgKind::Warning);
+        platform().message(&w, ErrorCaption(), error, MsgKind::Warning);
 
     if (d.AtariCount == d.QuestionNum) {
         if (s.FinishOn == 1)
@@ -307,7 +303,7 @@ bool BeginDrill(TfrmMain &w, int firstLine, bool fromSetupDialog, QWidget *paren
     BeginDrillRecord(d, s.QuestionFilePath, s.ReferenceFilePath, startTime);
     QString error;
     if (!TakeQuestion(d, s.QuestionFilePath, s.QuestionType, firstLine, &error)) {
-        platform().message(parent, errorCaption(), error, MsgKind::Warning);
+        platform().message(parent, ErrorCaption(), error, MsgKind::Warning);
         return false;
     }
 
@@ -419,7 +415,7 @@ void TfrmMain::cmdOkClick()
     settings.QuestionNum = number; // what the next start offers
     const DrillStartFiles files = PrepareDrillStart(drill, settings);
     if (!files.error.isEmpty())
-        platform().message(this, errorCaption(), files.error, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), files.error, MsgKind::Warning);
     DrillWindow::ShowFileNames(*this, files);
     DrillWindow::ClearPanes(*this);
 
@@ -428,7 +424,7 @@ void TfrmMain::cmdOkClick()
         ImportanceFile(settings));
     if (!first.ok) {
         drill.lstQuestionIndex.clear();
-        platform().message(this, first.caption.isEmpty() ? errorCaption() : first.caption,
+        platform().message(this, first.caption.isEmpty() ? ErrorCaption() : first.caption,
                            first.message, MsgKind::Warning);
         return;
     }
@@ -454,7 +450,7 @@ void TfrmMain::cmdResultClick()
     const bool dayOk = SaveDayDetail(settings, dates, details, &dayError);
     const bool yearOk = SaveYearDetail(settings, dates, details, &yearError);
     if (!dayOk || !yearOk)
-        platform().message(this, errorCaption(), dayOk ? yearError : dayError, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), dayOk ? yearError : dayError, MsgKind::Warning);
     sbInfo->setPanelText(4, MonthRateStatusText(details));
 
     drill.WordTaken = 0;
@@ -481,7 +477,7 @@ void TfrmMain::cmdResultClick()
         QString error;
         if (!SaveContinuePos(settings.setupIniPath(), Paths::fileName(settings.QuestionFilePath),
                              drill.ContinuePos, &error))
-            platform().message(this, errorCaption(), error, MsgKind::Warning);
+            platform().message(this, ErrorCaption(), error, MsgKind::Warning);
     }
     if (after == AfterResult::NextQuestion)
         NextQuestion();
@@ -586,7 +582,7 @@ void TfrmMain::cmdSelectQuestionFileClick()
         return;
     QString error;
     if (!RememberRecentPath(settings, RecentList::Question, path, &error))
-        platform().message(this, errorCaption(), error, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), error, MsgKind::Warning);
     settings.QuestionFilePath = path;
     const QSignalBlocker block(cboQuestionFile);
     cboQuestionFile->setEditText(Paths::fileName(path));
@@ -601,12 +597,12 @@ void TfrmMain::cmdQOpenByMemoClick()
 {
     const QString path = RecentFilePath(settings, RecentList::Question, cboQuestionFile->currentText());
     if (path.isEmpty()) {
-        platform().message(this, errorCaption(), QStringLiteral("問題集が選択されていません。"),
+        platform().message(this, ErrorCaption(), QStringLiteral("問題集が選択されていません。"),
                            MsgKind::Warning);
         return;
     }
     if (!platform().shellOpen(path))
-        platform().message(this, errorCaption(),
+        platform().message(this, ErrorCaption(),
                            QStringLiteral("問題集ファイル「%1」を開くことができません。").arg(path),
                            MsgKind::Warning);
 }
@@ -623,7 +619,7 @@ void TfrmMain::NextQuestion()
             drill.QuestionNum = drill.AskedCount;
             finishDrill(*this);
         } else {
-            platform().message(this, choice.caption.isEmpty() ? errorCaption() : choice.caption,
+            platform().message(this, choice.caption.isEmpty() ? ErrorCaption() : choice.caption,
                                choice.message, MsgKind::Warning);
             cmdStopClick();
         }
@@ -686,7 +682,7 @@ void TfrmMain::CheckResult()
 
     QString error;
     if (!SaveQuestionData(dataFile, section, q, &error))
-        platform().message(this, errorCaption(), error, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), error, MsgKind::Warning);
 }
 
 void TfrmMain::CheckRepeatResult()

@@ -31,7 +31,4 @@ void ClearPanes(TfrmMain &w);
 // reading error shown) when the question cannot be read.
 bool BeginDrill(TfrmMain &w, int firstLine, bool fromSetupDialog, QWidget *parent);
 
-// The message caption of plain boxes.
-inline QString PlainCaption() { return QStringLiteral("Ulvendo"); }
-
 } // namespace DrillWindow

@@ -8,8 +8,9 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "records/RecordPaths.h"
-#include "settings/RecentFiles.h"
 #include "reference/frmReferenceCommands.h"
+#include "settings/RecentFiles.h"
+#include "widgets/Captions.h"
 #include "widgets/Look.h"
 #include "widgets/UpDown.h"
 
@@ -642,7 +643,7 @@ void TfrmQuestionSetup::cmdSelectQuestionFilePathClick()
         return;
     QString error;
     if (!RememberRecentPath(s, RecentList::Question, path, &error))
-        platform().message(this, QStringLiteral("エラー"), error, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), error, MsgKind::Warning);
     s.QuestionFilePath = path;
     setComboText(cboQuestionFilePath, Paths::fileName(path));
     setComboText(m_main->cboQuestionFile, Paths::fileName(path));
@@ -699,7 +700,7 @@ void TfrmQuestionSetup::cmdOkClick()
     const QString problem = CheckSetupInput(txtQuestionNum->text(), cboQuestionFilePath->currentText(),
                                             cboReferenceFilePath->currentText(), &number);
     if (!problem.isEmpty()) {
-        platform().message(this, DrillWindow::PlainCaption(), problem, MsgKind::Plain);
+        platform().message(this, PlainCaption(), problem, MsgKind::Plain);
         return;
     }
     // A review asks lines of the reviewed drill's collection: that
@@ -723,7 +724,7 @@ void TfrmQuestionSetup::cmdOkClick()
     v.NotRandomContinue = d.NotRandomContinue;
     QString error;
     if (!WriteQuestionSetup(s.setupIniPath(), v, &error))
-        platform().message(this, QStringLiteral("エラー"), error, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), error, MsgKind::Warning);
 
     // 3-7. Number, recent-file lists, answers file, shuffled list.
     d.QuestionNum = number;
@@ -731,7 +732,7 @@ void TfrmQuestionSetup::cmdOkClick()
     w.txtQuestionNum->setText(QString::number(number));
     const DrillStartFiles files = PrepareDrillStart(d, s);
     if (!files.error.isEmpty())
-        platform().message(this, QStringLiteral("エラー"), files.error, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), files.error, MsgKind::Warning);
     DrillWindow::ShowFileNames(w, files);
 
     // 8. Panes, types and the reviewed drill.
@@ -753,7 +754,7 @@ void TfrmQuestionSetup::cmdOkClick()
         d, ReadContinuePos(s.setupIniPath(), Paths::fileName(s.QuestionFilePath)),
         ImportanceFile(s));
     if (!first.ok) {
-        platform().message(this, first.caption.isEmpty() ? QStringLiteral("エラー") : first.caption,
+        platform().message(this, first.caption.isEmpty() ? ErrorCaption() : first.caption,
                            first.message, MsgKind::Warning);
         return;
     }

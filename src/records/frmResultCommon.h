@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 
+#include "widgets/Captions.h"
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -92,7 +94,3 @@ protected:
 private:
     bool m_stored = false;
 };
-
-// Caption of the program's plain messages and of its error messages.
-inline QString PlainCaption() { return QStringLiteral("Ulvendo"); }
-inline QString ErrorCaption() { return QStringLiteral("エラー"); }

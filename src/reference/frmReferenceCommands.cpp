@@ -7,14 +7,13 @@
 #include "reference/Dictionary.h"
 #include "reference/frmShowReference.h"
 #include "settings/Settings.h"
+#include "widgets/Captions.h"
 
 namespace {
 
 // The one-line input dialogs take at most this many characters.
 constexpr int kInputLimit = 255;
 
-QString appCaption() { return QStringLiteral("Ulvendo"); }
-QString errorCaption() { return QStringLiteral("エラー"); }
 QString pathSection() { return QStringLiteral("Reference Path"); }
 
 QString referencePathOf(const Settings &settings, const QString &name)
@@ -48,10 +47,10 @@ void ShowDictionaryWord(QWidget *parent, const Settings &settings, const QString
     QString error;
     const DictionaryResult result = LookUpDictionary(settings.DictionaryFilePath, word, &error);
     if (result.status == DictionaryResult::Unreadable) {
-        platform().message(parent, errorCaption(), error, MsgKind::Warning);
+        platform().message(parent, ErrorCaption(), error, MsgKind::Warning);
         return;
     }
-    platform().message(parent, appCaption(), Dictionary::messageText(result), MsgKind::Plain);
+    platform().message(parent, PlainCaption(), Dictionary::messageText(result), MsgKind::Plain);
 }
 
 void AskDictionaryWord(QWidget *parent, const Settings &settings, bool trimWord)
@@ -71,7 +70,7 @@ void OpenDictionaryCommand(QWidget *parent, const Settings &settings,
 {
     if (settings.AnswerType == 1 && !answerItems.isEmpty()) {
         if (selectedRow < 0 || selectedRow >= answerItems.size()) {
-            platform().message(parent, appCaption(), QStringLiteral("単語が選択されていません。"),
+            platform().message(parent, PlainCaption(), QStringLiteral("単語が選択されていません。"),
                                MsgKind::Plain);
             return;
         }
@@ -100,7 +99,7 @@ QString SelectReferenceFile(QWidget *parent, Settings &settings)
     ini.writeString(pathSection(), name, path);
     QString error;
     if (!ini.save(&error))
-        platform().message(parent, errorCaption(), error, MsgKind::Warning);
+        platform().message(parent, ErrorCaption(), error, MsgKind::Warning);
     settings.ReferenceFilePath = path;
     return name;
 }
@@ -109,12 +108,12 @@ void OpenReferenceInEditor(QWidget *parent, const Settings &settings, const QStr
 {
     const QString path = referencePathOf(settings, comboText);
     if (path.isEmpty()) {
-        platform().message(parent, errorCaption(), QStringLiteral("参考書が選択されていません。"),
+        platform().message(parent, ErrorCaption(), QStringLiteral("参考書が選択されていません。"),
                            MsgKind::Warning);
         return;
     }
     if (!platform().shellOpen(path))
-        platform().message(parent, errorCaption(),
+        platform().message(parent, ErrorCaption(),
                            QStringLiteral("参考書ファイル「%1」を開くことができません。").arg(path),
                            MsgKind::Warning);
 }

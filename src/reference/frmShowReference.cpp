@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "records/frmResultCommon.h"
 #include "settings/Settings.h"
+#include "widgets/Captions.h"
 #include "widgets/Look.h"
 
 #include <QLabel>
@@ -40,7 +41,7 @@ ReferenceEntry FillReferenceText(QTextEdit *area, const Settings &settings,
     // Plain paragraphs, one per explanation line, in the reference colour.
     area->setPlainText(entry.lines.join(QLatin1Char('\n')));
     if (entry.isError() && reportErrors)
-        platform().message(area->window(), QStringLiteral("エラー"), error, MsgKind::Warning);
+        platform().message(area->window(), ErrorCaption(), error, MsgKind::Warning);
     return entry;
 }
 

@@ -11,6 +11,7 @@
 #include "settings/Settings.h"
 #include "settings/SetupRules.h"
 #include "settings/Users.h"
+#include "widgets/Captions.h"
 #include "widgets/Look.h"
 #include "widgets/UpDown.h"
 
@@ -37,7 +38,6 @@
 namespace {
 
 const QString kHomepage = QStringLiteral("https://ulvendo.example.jp/");
-const QString kError = QStringLiteral("エラー");
 const char *kTextColor = "textColor";
 
 template <typename T>
@@ -1085,7 +1085,7 @@ void TfrmSetup::cmdSelectFinishSoundFileClick() { SelectSound(txtFinishSoundFile
 void TfrmSetup::TrySound(QLineEdit *box)
 {
     if (box->text().isEmpty()) {
-        platform().message(this, kError, QStringLiteral("WAVファイルが選択されていません"), MsgKind::Warning);
+        platform().message(this, ErrorCaption(), QStringLiteral("WAVファイルが選択されていません"), MsgKind::Warning);
         return;
     }
     platform().playSound(box->text());
@@ -1107,7 +1107,7 @@ void TfrmSetup::cmdSelectSorbellPathClick()
         chkVoiceOn->setEnabled(false);
         setPathBox(txtSorbellPath, QString());
         SorbellAvailable = false;
-        platform().message(this, kError, QStringLiteral("指定されたファイルは、Sorbellではありません"),
+        platform().message(this, ErrorCaption(), QStringLiteral("指定されたファイルは、Sorbellではありません"),
                            MsgKind::Warning);
         pnlInfo->show();
         return;
@@ -1140,7 +1140,7 @@ void TfrmSetup::cmdAddUserNameClick()
     QString error;
     // Registration is written at once, whatever OK or Cancel does later.
     if (!RegisterUser(m_settings, name, &error)) {
-        platform().message(this, kError, error, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), error, MsgKind::Warning);
         return;
     }
     cboUserName->addItem(name);
@@ -1154,7 +1154,7 @@ void TfrmSetup::cmdFileResetClick()
 {
     QString error;
     if (!ResetRecentFiles(m_settings, &error)) {
-        platform().message(this, kError, error, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), error, MsgKind::Warning);
         return;
     }
     // The lists empty; the files in use stay named in the boxes.
@@ -1188,7 +1188,7 @@ bool TfrmSetup::ReadPlanEditors(PlanItem *item, int *days)
     item->DateText = dateText;
     *days = PlanRemainingDays(*item, Clock::currentTime().date(), &ok);
     if (!ok) {
-        platform().message(this, kError, QStringLiteral("日程の日付が正しくありません"), MsgKind::Warning);
+        platform().message(this, ErrorCaption(), QStringLiteral("日程の日付が正しくありません"), MsgKind::Warning);
         return false;
     }
     return true;
@@ -1197,11 +1197,11 @@ bool TfrmSetup::ReadPlanEditors(PlanItem *item, int *days)
 void TfrmSetup::cmdAddClick()
 {
     if (lstItem->topLevelItemCount() >= kPlanMaxItems) {
-        platform().message(this, kError, QStringLiteral("登録できるのは、最大５つまでです"), MsgKind::Warning);
+        platform().message(this, ErrorCaption(), QStringLiteral("登録できるのは、最大５つまでです"), MsgKind::Warning);
         return;
     }
     if (txtItem->text().isEmpty()) {
-        platform().message(this, kError, QStringLiteral("目的が記入されていません"), MsgKind::Warning);
+        platform().message(this, ErrorCaption(), QStringLiteral("目的が記入されていません"), MsgKind::Warning);
         return;
     }
     PlanItem item;
@@ -1310,7 +1310,7 @@ bool TfrmSetup::CheckNumbers()
         int value = 0;
         if (f.used && !SetupNumber(f.box->text(), f.min, f.max, &value)) {
             selectPage(f.page);
-            platform().message(this, kError, SetupNumberMessage(f.title, f.min, f.max), MsgKind::Warning);
+            platform().message(this, ErrorCaption(), SetupNumberMessage(f.title, f.min, f.max), MsgKind::Warning);
             f.box->setFocus();
             return false;
         }
@@ -1419,7 +1419,7 @@ void TfrmSetup::cmdOkClick()
     // 2-3: User.ini, Setup.ini and the plan.
     QString error;
     if (!SaveSetupDialog(s, planItems(), &error))
-        platform().message(this, kError, QStringLiteral("設定を保存できませんでした\n") + error, MsgKind::Warning);
+        platform().message(this, ErrorCaption(), QStringLiteral("設定を保存できませんでした\n") + error, MsgKind::Warning);
 
     // 4: the look of the main window.
     m_main->ApplyDisplaySettings();
