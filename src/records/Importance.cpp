@@ -74,21 +74,6 @@ bool recoverScratch(const QString &impFile, const QString &scratchFile, QString 
     return false;
 }
 
-// A short write (a full disk, a file size limit) can go unreported; the new
-// file is read back before the old one is let go.
-bool writtenWhole(const QString &path, const QStringList &lines, QString *why)
-{
-    QByteArray expected;
-    for (const QString &l : lines)
-        expected += TextFile::encode(l) + "\r\n";
-    QByteArray bytes;
-    if (TextFile::readBytes(path, bytes) && bytes == expected)
-        return true;
-    if (why)
-        *why = path + QStringLiteral(" を正しく書き込めませんでした");
-    return false;
-}
-
 // Moves the importance file aside and copies it back with the question's
 // line replaced by `newLevel` (left out when 0). On any failure the original
 // file is put back (or, failing that, kept as the scratch file).
@@ -114,7 +99,7 @@ bool rewrite(const QString &impFile, const QString &scratchFile, int questionLin
         } else if (newLevel > 0) {
             lines.append(pairLine(newLevel, questionLine));
         }
-        ok = TextFile::writeLines(impFile, lines, &why) && writtenWhole(impFile, lines, &why);
+        ok = TextFile::writeLines(impFile, lines, &why);
     }
     if (!ok) {
         // The scratch file still holds every mark: it takes the place of
