@@ -30,11 +30,6 @@ QString limitText(const QString &field)
     return field + QStringLiteral("が長すぎます（%1 バイトまで）").arg(limit);
 }
 
-bool hasLineBreak(const QString &s)
-{
-    return s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r'));
-}
-
 } // namespace
 
 QVector<QuestionRecord> ParseQuestionRecords(const QStringList &lines, int *cutShortLine)
@@ -72,8 +67,9 @@ QString CheckEditedRecord(const QuestionRecord &r)
     if (r.English.contains(kHash) || r.Japanese.contains(kHash) || r.Comment.contains(kHash)
         || r.Hole.contains(kHash))
         return QStringLiteral("英文、日本語訳、コメント、穴埋め個所には「#」を使えません");
-    if (hasLineBreak(r.Keyword) || hasLineBreak(r.English) || hasLineBreak(r.Japanese)
-        || hasLineBreak(r.Comment) || hasLineBreak(r.Hole))
+    if (Maker::hasLineBreak(r.Keyword) || Maker::hasLineBreak(r.English)
+        || Maker::hasLineBreak(r.Japanese) || Maker::hasLineBreak(r.Comment)
+        || Maker::hasLineBreak(r.Hole))
         return QStringLiteral("改行を含む文は記入できません");
     const QString field = overLimitField(r);
     return field.isEmpty() ? QString() : limitText(field);
