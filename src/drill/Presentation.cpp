@@ -3,6 +3,7 @@
 #include "drill/Collection.h"
 #include "drill/DrillState.h"
 #include "platform/Random.h"
+#include "records/StudyDetails.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -255,8 +256,7 @@ QString PercentLabel(int rate)
 
 QString TimeLabel(int remaining, int limit)
 {
-    return colon() + QString::number(remaining) + QStringLiteral(" / ") + QString::number(limit)
-           + QStringLiteral(" 秒");
+    return DrillTimerLabel(remaining, limit, true);
 }
 
 int CountdownSeconds(const DrillState &d, const Settings &s)
