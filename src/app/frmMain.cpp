@@ -111,7 +111,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Ulvendo"));
     setWindowIcon(appIcon(QStringLiteral("ulvendo")));
-    setFont(PixelFont(kUiFace, 12));
+    setFont(DialogFont());
 
     CreateControls();
     CreateMenus();

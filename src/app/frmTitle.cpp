@@ -3,10 +3,8 @@
 #include "widgets/Icons.h"
 #include "widgets/Look.h"
 
-#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QScreen>
 
 TfrmTitle::TfrmTitle(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -14,11 +12,7 @@ TfrmTitle::TfrmTitle(QWidget *parent)
     setObjectName(QStringLiteral("frmTitle"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(367, 139);
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect r(QPoint(0, 0), size());
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    CenterOnScreen(this, size());
 }
 
 void TfrmTitle::showNow()

@@ -23,7 +23,7 @@ TfrmUser::TfrmUser(Settings &settings, QWidget *parent) : QDialog(parent), m_set
     // Fixed border with only a close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    setFont(DialogFont());
 
     Label1 = new QLabel(QStringLiteral("ユーザー名の選択 （初めての場合は名前を記入）"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -27,7 +27,7 @@ void TfrmMaker::SetUpMaker(const QString &name, const QString &title, const QStr
 {
     setObjectName(name);
     setWindowTitle(title);
-    setFont(PixelFont(kFace, 12));
+    setFont(DialogFont());
 
     pnlBanner = new QLabel(banner, this);
     pnlBanner->setObjectName(QStringLiteral("pnlBanner"));

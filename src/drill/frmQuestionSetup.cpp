@@ -116,7 +116,7 @@ TfrmQuestionSetup::TfrmQuestionSetup(TfrmMain *main, QWidget *parent)
     setWindowTitle(QStringLiteral("出題の設定"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    setFont(DialogFont());
     CreateControls();
 }
 

@@ -7,17 +7,10 @@
 #include "widgets/Look.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
-
-QFont DialogFont()
-{
-    return PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12);
-}
 
 void StyleMemo(QTextEdit *memo, const QFont &font, int colorSetting)
 {
@@ -74,14 +67,6 @@ QLabel *MakeStyledLabel(QWidget *parent, const QString &objectName, const QStrin
     pal.setColor(QPalette::WindowText, color);
     label->setPalette(pal);
     return label;
-}
-
-void CenterOnScreen(QWidget *window, const QSize &size)
-{
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
-    }
 }
 
 // --- importance buttons -------------------------------------------------------

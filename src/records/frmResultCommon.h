@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "widgets/Captions.h"
+#include "widgets/Look.h"
 
 class QFrame;
 class QLabel;
@@ -19,8 +20,6 @@ class TfrmMain;
 // and the text colour of a colour setting (RGB, red in the low byte).
 void StyleMemo(QTextEdit *memo, const QFont &font, int colorSetting);
 
-// The dialogs' own text: the main window's 12-pixel face.
-QFont DialogFont();
 
 // Clears a memo box and puts `text` in as one line.
 void SetMemoLine(QTextEdit *memo, const QString &text);
@@ -37,8 +36,6 @@ QLabel *MakeStyledLabel(QWidget *parent, const QString &objectName, const QStrin
 QLabel *MakeNamedLabel(QWidget *parent, const char *objectName, const QString &text);
 QTextEdit *MakeNamedMemo(QWidget *parent, const char *objectName);
 
-// Moves a window of the given size to the middle of the primary screen.
-void CenterOnScreen(QWidget *window, const QSize &size);
 
 // The five importance buttons "1" .. "5" with their label. At most one
 // button is down and all may be up. They start disabled and flat; Enable()

@@ -182,7 +182,7 @@ TfrmSetup::TfrmSetup(TfrmMain *main, QWidget *parent)
     setWindowTitle(QStringLiteral("基本設定"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    setFont(DialogFont());
 
     lblTitle = named(new QLabel(QStringLiteral("ここでは、Ulvendoの各種設定を行います"), this), "lblTitle");
     PaintBlack(lblTitle);

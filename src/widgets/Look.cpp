@@ -1,7 +1,9 @@
 #include "widgets/Look.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 QColor ColorFromNumber(int number)
@@ -66,4 +68,17 @@ void PaintBlack(QWidget *panel)
     pal.setColor(QPalette::Window, Qt::black);
     pal.setColor(QPalette::WindowText, Qt::white);
     panel->setPalette(pal);
+}
+
+QFont DialogFont()
+{
+    return PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12);
+}
+
+void CenterOnScreen(QWidget *window, const QSize &size)
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Colours and fonts as the settings store them, turned into Qt's.
+// Colours and fonts as the settings store them, turned into Qt's, and the
+// windows' common text and placing.
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -22,3 +23,8 @@ QString ScreenFamily(const QString &face);
 QFont FaceFont(const QString &face, int pointSize = 0);
 // A font of that face with a size in pixels (the windows' 12-pixel text).
 QFont PixelFont(const QString &face, int pixelSize);
+// The windows' own text: the main window's 12-pixel face.
+QFont DialogFont();
+
+// Moves a window of the given size to the middle of the primary screen.
+void CenterOnScreen(QWidget *window, const QSize &size);
