@@ -3,6 +3,7 @@
 #include "authoring/QuestionMaker.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
+#include "records/frmResultCommon.h"
 #include "reference/ReferenceBook.h"
 #include "settings/Settings.h"
 #include "widgets/Look.h"
@@ -24,13 +25,6 @@ constexpr int kTeal = 8421376;
 const QString kFace = QStringLiteral("ＭＳ Ｐゴシック");
 
 QString collectionFilter() { return QStringLiteral("問題集ファイル (*.txt)|*.txt"); }
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
 
 QCheckBox *makeImeCheck(QWidget *parent, const char *name, bool ticked)
 {
@@ -64,7 +58,7 @@ TfrmMakeQuestion::TfrmMakeQuestion(Settings &settings, QWidget *parent)
         QStringLiteral("問題集を新規作成する場合は、ここを押してテキストファイルを作成してください"),
         cboQuestionFile, cmdSelectQuestionFile);
 
-    auto *lblKeyword = makeLabel(this, "lblKeyword",
+    auto *lblKeyword = MakeNamedLabel(this, "lblKeyword",
                                  QStringLiteral("キーワードの記入 （必要ない場合は、無記入にする）"));
     cboKeyword = new QComboBox(this);
     cboKeyword->setObjectName(QStringLiteral("cboKeyword"));
@@ -73,19 +67,19 @@ TfrmMakeQuestion::TfrmMakeQuestion(Settings &settings, QWidget *parent)
     cboKeyword->setFont(PixelFont(kFace, 14));
     chkKJapaneseOn = makeImeCheck(this, "chkKJapaneseOn", true);
 
-    auto *lblEnglish = makeLabel(this, "lblEnglish", QStringLiteral("英文の記入"));
+    auto *lblEnglish = MakeNamedLabel(this, "lblEnglish", QStringLiteral("英文の記入"));
     txtEnglish = makeEdit(this, "txtEnglish");
     chkEJapaneseOn = makeImeCheck(this, "chkEJapaneseOn", false);
 
-    auto *lblJapanese = makeLabel(this, "lblJapanese", QStringLiteral("日本語訳の記入"));
+    auto *lblJapanese = MakeNamedLabel(this, "lblJapanese", QStringLiteral("日本語訳の記入"));
     txtJapanese = makeEdit(this, "txtJapanese");
     chkJJapaneseOn = makeImeCheck(this, "chkJJapaneseOn", true);
 
-    auto *lblHole = makeLabel(this, "lblHole",
+    auto *lblHole = MakeNamedLabel(this, "lblHole",
                               QStringLiteral("穴埋め形式のための穴の場所指定 （英文のみ可能です）"));
-    auto *lblHole2 = makeLabel(this, "lblHole2",
+    auto *lblHole2 = MakeNamedLabel(this, "lblHole2",
                                QStringLiteral("穴にしたい部分が複数ある場合は、カンマ（ , ）で区切って記入します"));
-    auto *lblHole3 = makeLabel(this, "lblHole3",
+    auto *lblHole3 = MakeNamedLabel(this, "lblHole3",
                                QStringLiteral("無記入の場合、穴埋め形式時に出題されません。"
                                               "なるべく記入するようにしてください。"));
     for (QLabel *l : {lblHole2, lblHole3}) {
@@ -95,7 +89,7 @@ TfrmMakeQuestion::TfrmMakeQuestion(Settings &settings, QWidget *parent)
     }
     txtHole = makeEdit(this, "txtHole");
 
-    auto *lblComment = makeLabel(this, "lblComment",
+    auto *lblComment = MakeNamedLabel(this, "lblComment",
                                  QStringLiteral("コメントの記入 （書くことがない場合は、無記入にする）"));
     moComment = new QPlainTextEdit(this);
     moComment->setObjectName(QStringLiteral("moComment"));

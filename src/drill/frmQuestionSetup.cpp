@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "records/RecordPaths.h"
+#include "records/frmResultCommon.h"
 #include "reference/frmReferenceCommands.h"
 #include "settings/RecentFiles.h"
 #include "widgets/Captions.h"
@@ -30,13 +31,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
-
 QCheckBox *makeCheck(QWidget *parent, const char *name, const QString &text)
 {
     auto *c = new QCheckBox(text, parent);
@@ -122,7 +116,7 @@ TfrmQuestionSetup::TfrmQuestionSetup(TfrmMain *main, QWidget *parent)
 
 void TfrmQuestionSetup::CreateControls()
 {
-    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("ここでは、出題／解答方法の設定を行います"));
+    lblTitle = MakeNamedLabel(this, "lblTitle", QStringLiteral("ここでは、出題／解答方法の設定を行います"));
     PaintBlack(lblTitle);
     lblTitle->setContentsMargins(10, 8, 10, 8);
 
@@ -131,7 +125,7 @@ void TfrmQuestionSetup::CreateControls()
     txtSelfStudyTime = makeNumberBox(this, "txtSelfStudyTime", 36);
     udSelfStudyTime = makeUpDown(this, "udSelfStudyTime", txtSelfStudyTime, 1, 60);
     udSelfStudyTime->setValue(5);
-    lblSelfStudyTime = makeLabel(this, "lblSelfStudyTime", QStringLiteral("秒後に正解表示"));
+    lblSelfStudyTime = MakeNamedLabel(this, "lblSelfStudyTime", QStringLiteral("秒後に正解表示"));
     for (QWidget *w : {static_cast<QWidget *>(txtSelfStudyTime),
                        static_cast<QWidget *>(udSelfStudyTime),
                        static_cast<QWidget *>(lblSelfStudyTime)})
@@ -150,11 +144,11 @@ void TfrmQuestionSetup::CreateControls()
     chkNotRandomContinue = makeCheck(gbOption, "chkNotRandomContinue",
                                      QStringLiteral("前回の続きから始める (&C)"));
     chkNotRandomContinue->setEnabled(false);
-    lblPrevNum = makeLabel(gbOption, "lblPrevNum", QStringLiteral("何回目の？"));
+    lblPrevNum = MakeNamedLabel(gbOption, "lblPrevNum", QStringLiteral("何回目の？"));
     txtPrevNum = makeNumberBox(gbOption, "txtPrevNum", 36);
     udPrevNum = makeUpDown(gbOption, "udPrevNum", txtPrevNum, 1, 10);
     udPrevNum->setValue(1);
-    lblPrevNum_1 = makeLabel(gbOption, "lblPrevNum_1", QStringLiteral("回目"));
+    lblPrevNum_1 = MakeNamedLabel(gbOption, "lblPrevNum_1", QStringLiteral("回目"));
     for (QWidget *w : {static_cast<QWidget *>(lblPrevNum), static_cast<QWidget *>(txtPrevNum),
                        static_cast<QWidget *>(udPrevNum), static_cast<QWidget *>(lblPrevNum_1)})
         w->setVisible(false);
@@ -178,10 +172,10 @@ void TfrmQuestionSetup::CreateControls()
     }
 
     // Files.
-    lblSelectQuestionFilePath = makeLabel(this, "lblSelectQuestionFilePath", QStringLiteral("問題集の指定"));
+    lblSelectQuestionFilePath = MakeNamedLabel(this, "lblSelectQuestionFilePath", QStringLiteral("問題集の指定"));
     cboQuestionFilePath = makeFileCombo(this, "cboQuestionFilePath");
     cmdSelectQuestionFilePath = makeButton(this, "cmdSelectQuestionFilePath", QStringLiteral("O&PEN"));
-    lblSelectReferenceFilePath = makeLabel(this, "lblSelectReferenceFilePath", QStringLiteral("参考書の指定"));
+    lblSelectReferenceFilePath = MakeNamedLabel(this, "lblSelectReferenceFilePath", QStringLiteral("参考書の指定"));
     cboReferenceFilePath = makeFileCombo(this, "cboReferenceFilePath");
     cmdSelectReferenceFilePath = makeButton(this, "cmdSelectReferenceFilePath", QStringLiteral("OP&EN"));
 
@@ -235,7 +229,7 @@ void TfrmQuestionSetup::CreateControls()
     setQuestionTypeIndex(0);
     setAnswerTypeIndex(0);
 
-    lblQuestionNum = makeLabel(this, "lblQuestionNum", QStringLiteral("出題数の設定 ： "));
+    lblQuestionNum = MakeNamedLabel(this, "lblQuestionNum", QStringLiteral("出題数の設定 ： "));
     txtQuestionNum = makeNumberBox(this, "txtQuestionNum", 48);
     udQuestionNum = makeUpDown(this, "udQuestionNum", txtQuestionNum, 1, 1000);
     udQuestionNum->setValue(10);
