@@ -1,25 +1,50 @@
 #include "TextFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QVector>
 
 #include <iconv.h>
-#include <cstring>
+
+#include <algorithm>
 
 namespace {
 
-// Bytes that do not decode (or do not encode back to themselves) become
-// private-use code points U+F700 + byte, which encode back to that byte.
-constexpr ushort kRawBase = 0xF700;
+using TextFile::Encoding;
 
+// Raw code points: a byte b (0x80..0xFF) that does not decode is U+F700 + b.
+constexpr ushort kRawBase = 0xF700;
+constexpr ushort kRawFirst = kRawBase + 0x80;
+constexpr ushort kRawLast = kRawBase + 0xFF;
+constexpr ushort kNone = 0xFFFF;
+const QByteArray kBom("\xEF\xBB\xBF");
+
+bool isRaw(ushort u) { return u >= kRawFirst && u <= kRawLast; }
 bool isLeadByte(uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool isTrailByte(uchar b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
-// One conversion through iconv; returns the UTF-16 unit or 0 when the bytes
-// are not exactly one BMP character.
+// The characters Linux input methods type where Windows has a twin, with the
+// CP932 code they are written as. They encode but do not decode back.
+struct OneWay
+{
+    ushort unicode;
+    ushort twin;
+    ushort code;
+};
+constexpr OneWay kOneWay[] = {
+    {0x301C, 0xFF5E, 0x8160}, // WAVE DASH -> FULLWIDTH TILDE
+    {0x2212, 0xFF0D, 0x817C}, // MINUS SIGN -> FULLWIDTH HYPHEN-MINUS
+    {0x2014, 0x2015, 0x815C}, // EM DASH -> HORIZONTAL BAR
+    {0x2016, 0x2225, 0x8161}, // DOUBLE VERTICAL LINE -> PARALLEL TO
+    {0x00A2, 0xFFE0, 0x8191}, // CENT SIGN -> FULLWIDTH CENT SIGN
+    {0x00A3, 0xFFE1, 0x8192}, // POUND SIGN -> FULLWIDTH POUND SIGN
+    {0x00AC, 0xFFE2, 0x81CA}, // NOT SIGN -> FULLWIDTH NOT SIGN
+};
+
+// One CP932 code through iconv; the UTF-16 unit, or 0 when the bytes are not
+// exactly one BMP character.
 ushort iconvDecode(iconv_t cd, const char *in, size_t inLen)
 {
     char buf[8];
@@ -27,15 +52,14 @@ ushort iconvDecode(iconv_t cd, const char *in, size_t inLen)
     char *outPtr = buf;
     size_t inLeft = inLen, outLeft = sizeof buf;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0)
-        return 0;
-    if (sizeof buf - outLeft != 2)
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0
+        || sizeof buf - outLeft != 2)
         return 0;
     return ushort(uchar(buf[0]) | (uchar(buf[1]) << 8));
 }
 
-// Returns the CP932 bytes of one BMP character (0 bytes when not encodable).
-QByteArray iconvEncode(iconv_t cd, ushort u)
+// The CP932 code iconv writes for one BMP character (kNone when none).
+ushort iconvEncode(iconv_t cd, ushort u)
 {
     char in[2] = {char(u & 0xFF), char(u >> 8)};
     char out[8];
@@ -43,55 +67,43 @@ QByteArray iconvEncode(iconv_t cd, ushort u)
     size_t inLeft = 2, outLeft = sizeof out;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0)
-        return QByteArray();
-    return QByteArray(out, int(sizeof out - outLeft));
+        return kNone;
+    const size_t n = sizeof out - outLeft;
+    if (n == 1)
+        return uchar(out[0]);
+    if (n == 2)
+        return ushort((uchar(out[0]) << 8) | uchar(out[1]));
+    return kNone;
 }
 
-// Translation tables built once from iconv's CP932 mapping, so that decoding
-// and encoding are plain look-ups (big dictionaries stay fast).
+// CP932 translation tables, built once from the C library's mapping of the
+// code page, so that decoding and encoding are plain look-ups.
 struct Tables
 {
-    QVector<ushort> single = QVector<ushort>(256, 0);         // byte -> unit (0 = raw)
-    QVector<ushort> dbl = QVector<ushort>(65536, 0);          // lead<<8|trail -> unit
-    QVector<ushort> enc = QVector<ushort>(65536, 0xFFFF);     // unit -> bytes (0xFFFF none)
+    QVector<ushort> single = QVector<ushort>(256, 0);     // byte -> unit (0 = raw)
+    QVector<ushort> dbl = QVector<ushort>(65536, 0);      // lead<<8|trail -> unit (0 = raw)
+    QVector<bool> duplicate = QVector<bool>(65536, false); // code is not the one written
+    QVector<ushort> enc = QVector<ushort>(65536, kNone);  // unit -> code
+    QVector<bool> oneWay = QVector<bool>(65536, false);   // unit encodes, never decodes
 
     Tables()
     {
+        for (int b = 0; b < 0x80; ++b) {
+            single[b] = ushort(b);
+            enc[b] = ushort(b);
+        }
         iconv_t dec = iconv_open("UTF-16LE", "CP932");
         iconv_t en = iconv_open("CP932", "UTF-16LE");
-        if (dec == iconv_t(-1) || en == iconv_t(-1)) {
-            // Without the code page only ASCII survives as text; everything
-            // else still round-trips through the raw range.
-            for (int b = 0; b < 0x80; ++b) {
-                single[b] = ushort(b);
-                enc[b] = ushort(b);
-            }
-            return;
-        }
-        auto keep = [&](ushort u, ushort bytes) {
-            // Keep the mapping only when encoding gives the very same bytes.
-            const QByteArray back = iconvEncode(en, u);
-            ushort b = 0xFFFF;
-            if (back.size() == 1)
-                b = uchar(back[0]);
-            else if (back.size() == 2)
-                b = ushort((uchar(back[0]) << 8) | uchar(back[1]));
-            if (b != bytes)
-                return false;
-            enc[u] = bytes;
-            return true;
-        };
-        for (int b = 0; b < 256; ++b) {
-            if (isLeadByte(uchar(b)))
-                continue;
-            if (b == 0) {
-                enc[0] = 0;
-                continue;
-            }
-            char c = char(b);
+        if (dec == iconv_t(-1) || en == iconv_t(-1))
+            return; // only ASCII is text; everything else round-trips raw
+        // Half-width katakana; 0x80, 0xA0 and 0xFD..0xFF stay raw bytes.
+        for (int b = 0xA1; b <= 0xDF; ++b) {
+            const char c = char(b);
             const ushort u = iconvDecode(dec, &c, 1);
-            if (u && (u < kRawBase || u > kRawBase + 0xFF) && keep(u, ushort(b)))
+            if (u) {
                 single[b] = u;
+                enc[u] = ushort(b);
+            }
         }
         for (int lead = 0x81; lead <= 0xFC; ++lead) {
             if (!isLeadByte(uchar(lead)))
@@ -101,9 +113,27 @@ struct Tables
                     continue;
                 const char in[2] = {char(lead), char(trail)};
                 const ushort u = iconvDecode(dec, in, 2);
-                const ushort bytes = ushort((lead << 8) | trail);
-                if (u && (u < kRawBase || u > kRawBase + 0xFF) && keep(u, bytes))
-                    dbl[bytes] = u;
+                if (u < 0x80 || isRaw(u) || (u >= 0xD800 && u <= 0xDFFF))
+                    continue;
+                const ushort code = ushort((lead << 8) | trail);
+                dbl[code] = u;
+                if (enc[u] == kNone) {
+                    enc[u] = code;
+                } else if (!duplicate[enc[u]]) {
+                    // Of duplicate codes the one Windows writes.
+                    duplicate[enc[u]] = true;
+                    const ushort preferred = iconvEncode(en, u);
+                    if (preferred != kNone && preferred > 0xFF)
+                        enc[u] = preferred;
+                }
+            }
+        }
+        for (int code = 0x8140; code <= 0xFCFC; ++code)
+            duplicate[code] = dbl[code] && enc[dbl[code]] != code;
+        for (const OneWay &w : kOneWay) {
+            if (enc[w.unicode] == kNone) {
+                enc[w.unicode] = w.code;
+                oneWay[w.unicode] = true;
             }
         }
         iconv_close(dec);
@@ -117,86 +147,524 @@ const Tables &tables()
     return t;
 }
 
+// --- CP932 ------------------------------------------------------------------------
+
+// Decodes CP932; *sawDuplicate tells whether a code other than the one
+// written for its character was met.
+QString decodeCp932(const char *data, qsizetype len, bool *sawDuplicate = nullptr)
+{
+    const Tables &t = tables();
+    QString out(len, Qt::Uninitialized);
+    QChar *o = out.data();
+    qsizetype n = 0;
+    bool dup = false;
+    const uchar *p = reinterpret_cast<const uchar *>(data);
+    for (qsizetype i = 0; i < len; ++i) {
+        const uchar b = p[i];
+        if (b < 0x80) {
+            o[n++] = QChar(ushort(b));
+            continue;
+        }
+        if (isLeadByte(b)) {
+            if (i + 1 < len) {
+                const ushort code = ushort((b << 8) | p[i + 1]);
+                if (const ushort u = t.dbl[code]) {
+                    dup = dup || t.duplicate[code];
+                    o[n++] = QChar(u);
+                    ++i;
+                    continue;
+                }
+            }
+        } else if (const ushort u = t.single[b]) {
+            o[n++] = QChar(u);
+            continue;
+        }
+        o[n++] = QChar(ushort(kRawBase + b));
+    }
+    out.truncate(n);
+    if (sawDuplicate)
+        *sawDuplicate = dup;
+    return out;
+}
+
+// Encodes to CP932. Returns false at the first character CP932 cannot hold
+// (its position in *bad), or, when `exact`, at the first one-way character.
+bool encodeCp932(const QString &text, QByteArray &out, bool exact, qsizetype *bad = nullptr)
+{
+    const Tables &t = tables();
+    bool ok = true;
+    const QChar *s = text.constData();
+    const qsizetype len = text.size();
+    for (qsizetype i = 0; i < len; ++i) {
+        const ushort u = s[i].unicode();
+        if (u < 0x80) {
+            out.append(char(u));
+        } else if (isRaw(u)) {
+            out.append(char(u - kRawBase));
+        } else if (t.enc[u] != kNone && !(exact && t.oneWay[u])) {
+            const ushort code = t.enc[u];
+            if (code > 0xFF)
+                out.append(char(code >> 8));
+            out.append(char(code & 0xFF));
+        } else {
+            if (ok && bad)
+                *bad = i;
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+// --- UTF-8 --------------------------------------------------------------------------
+
+bool isCont(uchar b) { return (b & 0xC0) == 0x80; }
+
+// Length of the valid UTF-8 sequence at p (1..4), 0 when it is not valid.
+int utf8Sequence(const uchar *p, qsizetype left, uint *cp)
+{
+    const uchar b = p[0];
+    if (b < 0x80) {
+        *cp = b;
+        return 1;
+    }
+    if (b >= 0xC2 && b <= 0xDF) {
+        if (left < 2 || !isCont(p[1]))
+            return 0;
+        *cp = (uint(b & 0x1F) << 6) | (p[1] & 0x3F);
+        return 2;
+    }
+    if (b >= 0xE0 && b <= 0xEF) {
+        if (left < 3 || !isCont(p[1]) || !isCont(p[2]))
+            return 0;
+        if ((b == 0xE0 && p[1] < 0xA0) || (b == 0xED && p[1] > 0x9F))
+            return 0; // overlong, or a surrogate
+        *cp = (uint(b & 0x0F) << 12) | (uint(p[1] & 0x3F) << 6) | (p[2] & 0x3F);
+        return 3;
+    }
+    if (b >= 0xF0 && b <= 0xF4) {
+        if (left < 4 || !isCont(p[1]) || !isCont(p[2]) || !isCont(p[3]))
+            return 0;
+        if ((b == 0xF0 && p[1] < 0x90) || (b == 0xF4 && p[1] > 0x8F))
+            return 0; // overlong, or beyond U+10FFFF
+        *cp = (uint(b & 0x07) << 18) | (uint(p[1] & 0x3F) << 12) | (uint(p[2] & 0x3F) << 6)
+              | (p[3] & 0x3F);
+        return 4;
+    }
+    return 0;
+}
+
+QString decodeUtf8(const char *data, qsizetype len)
+{
+    const uchar *p = reinterpret_cast<const uchar *>(data);
+    QString out(len, Qt::Uninitialized); // never more units than bytes
+    QChar *o = out.data();
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < len;) {
+        if (p[i] < 0x80) {
+            o[n++] = QChar(ushort(p[i++]));
+            continue;
+        }
+        uint cp = 0;
+        const int size = utf8Sequence(p + i, len - i, &cp);
+        if (size == 0) {
+            o[n++] = QChar(ushort(kRawBase + p[i++]));
+            continue;
+        }
+        if (cp <= 0xFFFF && isRaw(ushort(cp))) {
+            // A real character in the raw range is kept as its bytes, so
+            // that it encodes back to them.
+            for (int k = 0; k < size; ++k)
+                o[n++] = QChar(ushort(kRawBase + p[i + k]));
+        } else if (cp > 0xFFFF) {
+            o[n++] = QChar(QChar::highSurrogate(cp));
+            o[n++] = QChar(QChar::lowSurrogate(cp));
+        } else {
+            o[n++] = QChar(ushort(cp));
+        }
+        i += size;
+    }
+    out.truncate(n);
+    return out;
+}
+
+// Encodes to UTF-8. Returns false at the first lone surrogate (left out).
+bool encodeUtf8(const QString &text, QByteArray &out, qsizetype *bad = nullptr)
+{
+    bool ok = true;
+    const QChar *s = text.constData();
+    const qsizetype len = text.size();
+    for (qsizetype i = 0; i < len; ++i) {
+        uint u = s[i].unicode();
+        if (u < 0x80) {
+            out.append(char(u));
+            continue;
+        }
+        if (isRaw(ushort(u))) {
+            out.append(char(u - kRawBase));
+            continue;
+        }
+        if (QChar::isSurrogate(u)) {
+            if (QChar::isHighSurrogate(u) && i + 1 < len && s[i + 1].isLowSurrogate()) {
+                u = QChar::surrogateToUcs4(ushort(u), s[i + 1].unicode());
+                ++i;
+            } else {
+                if (ok && bad)
+                    *bad = i;
+                ok = false;
+                continue;
+            }
+        }
+        if (u < 0x800) {
+            out.append(char(0xC0 | (u >> 6)));
+        } else if (u < 0x10000) {
+            out.append(char(0xE0 | (u >> 12)));
+            out.append(char(0x80 | ((u >> 6) & 0x3F)));
+        } else {
+            out.append(char(0xF0 | (u >> 18)));
+            out.append(char(0x80 | ((u >> 12) & 0x3F)));
+            out.append(char(0x80 | ((u >> 6) & 0x3F)));
+        }
+        out.append(char(0x80 | (u & 0x3F)));
+    }
+    return ok;
+}
+
+bool isUtf8(Encoding e) { return e != Encoding::Cp932; }
+
+// The character at position i (both halves of a surrogate pair).
+QString characterAt(const QString &text, qsizetype i)
+{
+    if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        return text.mid(i, 2);
+    return text.mid(i, 1);
+}
+
+// --- files --------------------------------------------------------------------------
+
 QString fileError(const QString &verb, const QString &path, const QString &why)
 {
     return verb + QStringLiteral(" ") + path + QStringLiteral(": ") + why;
+}
+
+void setError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+qsizetype contentStart(const QByteArray &bytes)
+{
+    return bytes.startsWith(kBom) ? kBom.size() : 0;
+}
+
+// LF only: the file has line ends and none of them is CR LF.
+bool usesLfOnly(const QByteArray &bytes)
+{
+    return bytes.contains('\n') && !bytes.contains("\r\n");
+}
+
+// Splits bytes into lines (LF or CR LF) from `from` on and decodes each.
+void decodeLines(const QByteArray &bytes, qsizetype from, Encoding encoding,
+                 QStringList &lines, QList<qsizetype> *dupLines = nullptr)
+{
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype start = from;
+    while (start < size) {
+        qsizetype nl = bytes.indexOf('\n', start);
+        const qsizetype end = nl < 0 ? size : nl;
+        qsizetype stop = end;
+        if (stop > start && data[stop - 1] == '\r')
+            --stop;
+        if (isUtf8(encoding)) {
+            lines.append(decodeUtf8(data + start, stop - start));
+        } else {
+            bool dup = false;
+            lines.append(decodeCp932(data + start, stop - start, &dup));
+            if (dup && dupLines)
+                dupLines->append(lines.size() - 1);
+        }
+        if (nl < 0)
+            break;
+        start = nl + 1;
+    }
+}
+
+// The bytes of each line of `bytes` from `from` on, line ends excluded.
+QList<QByteArray> byteLines(const QByteArray &bytes, qsizetype from)
+{
+    QList<QByteArray> out;
+    qsizetype start = from;
+    while (start < bytes.size()) {
+        const qsizetype nl = bytes.indexOf('\n', start);
+        const qsizetype end = nl < 0 ? bytes.size() : nl;
+        qsizetype stop = end;
+        if (stop > start && bytes.at(stop - 1) == '\r')
+            --stop;
+        out.append(bytes.mid(start, stop - start));
+        if (nl < 0)
+            break;
+        start = nl + 1;
+    }
+    return out;
+}
+
+using Kept = QHash<QString, QList<QByteArray>>;
+
+bool hasHighBytes(const QByteArray &bytes)
+{
+    for (char c : bytes)
+        if (uchar(c) >= 0x80)
+            return true;
+    return false;
+}
+
+// Encodes lines for a file, each followed by `eol` (a byte-order mark first
+// for Utf8Bom). For CP932 with `exact`, every line must read back as the same
+// text; `kept` (may be null) gives the bytes of lines the program did not
+// change. False with *bad set to the first character that does not fit
+// (empty when a line fits but would not read back exactly).
+bool encodeLines(const QStringList &lines, Encoding encoding, bool exact, const QByteArray &eol,
+                 Kept *kept, QByteArray &out, QString *bad)
+{
+    if (encoding == Encoding::Utf8Bom)
+        out += kBom;
+    for (const QString &line : lines) {
+        qsizetype at = -1;
+        if (isUtf8(encoding)) {
+            if (!encodeUtf8(line, out, &at)) {
+                *bad = characterAt(line, at);
+                return false;
+            }
+        } else if (Kept::iterator k; kept && !kept->isEmpty() && (k = kept->find(line)) != kept->end()
+                   && !k->isEmpty()) {
+            out += k->takeFirst();
+        } else {
+            const qsizetype before = out.size();
+            if (!encodeCp932(line, out, exact, &at)) {
+                *bad = characterAt(line, at);
+                return false;
+            }
+            // Only a raw byte before other text can read back otherwise.
+            if (exact && std::any_of(line.cbegin(), line.cend(), [](QChar c) { return isRaw(c.unicode()); })
+                && decodeCp932(out.constData() + before, out.size() - before) != line) {
+                bad->clear();
+                return false;
+            }
+        }
+        out += eol;
+    }
+    return true;
+}
+
+// Whether bytes written in `encoding` are read in it again.
+bool readsAs(const QByteArray &bytes, Encoding encoding)
+{
+    const Encoding found = TextFile::detect(bytes);
+    switch (encoding) {
+    case Encoding::Cp932:
+        return found == Encoding::Cp932;
+    case Encoding::Utf8:
+        return found == Encoding::Utf8 || !hasHighBytes(bytes);
+    case Encoding::Utf8Bom:
+        return true;
+    }
+    return false;
+}
+
+bool refuse(const QString &path, const QString &character, QString *error)
+{
+    setError(error, TextFile::unstorableMessage(QFileInfo(path).fileName(), character));
+    return false;
+}
+
+bool lineBreakInside(const QString &path, const QStringList &lines, QString *error)
+{
+    for (const QString &line : lines) {
+        if (line.contains(QLatin1Char('\n'))) {
+            setError(error, QStringLiteral("改行を含む行は %1 に書き込めません。").arg(path));
+            return true;
+        }
+    }
+    return false;
+}
+
+// The bytes of a whole file under a policy (see the header).
+bool fileBytes(const QString &path, const TextFile::Text &text, TextFile::Policy policy,
+               QByteArray &out, QString *error)
+{
+    if (lineBreakInside(path, text.lines, error))
+        return false;
+    const QByteArray eol = text.lfOnly ? QByteArray("\n") : QByteArray("\r\n");
+    Kept kept = text.encoding == Encoding::Cp932 ? text.kept : Kept();
+    QString bad;
+    if (policy == TextFile::Policy::Own) {
+        if (encodeLines(text.lines, Encoding::Cp932, true, eol, &kept, out, &bad)
+            && readsAs(out, Encoding::Cp932))
+            return true;
+        out.clear();
+        return encodeLines(text.lines, Encoding::Utf8Bom, false, eol, nullptr, out, &bad)
+               || refuse(path, bad, error);
+    }
+    Encoding encoding = text.encoding;
+    if (!encodeLines(text.lines, encoding, false, eol, &kept, out, &bad))
+        return refuse(path, bad, error);
+    // A CP932 text whose bytes happen to be valid UTF-8 is written as UTF-8;
+    // UTF-8 holding raw bytes gets a byte-order mark.
+    while (!readsAs(out, encoding)) {
+        encoding = encoding == Encoding::Cp932 ? Encoding::Utf8 : Encoding::Utf8Bom;
+        out.clear();
+        encodeLines(text.lines, encoding, false, eol, nullptr, out, &bad);
+    }
+    return true;
+}
+
+// Rewrites the whole file as the old lines plus the new ones in `encoding`.
+bool rewriteWith(const QString &path, const QByteArray &old, const TextFile::Text &oldForm,
+                 const QStringList &lines, Encoding encoding, QString *error)
+{
+    TextFile::Text all;
+    all.encoding = encoding;
+    all.lfOnly = oldForm.lfOnly;
+    decodeLines(old, isUtf8(oldForm.encoding) ? contentStart(old) : 0, oldForm.encoding, all.lines);
+    all.lines += lines;
+    QByteArray bytes;
+    return fileBytes(path, all, TextFile::Policy::Shared, bytes, error)
+           && TextFile::writeBytes(path, bytes, error);
+}
+
+bool appendBytes(const QString &path, const QByteArray &add, QString *error)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        setError(error, fileError(QStringLiteral("書き込めません"), path, f.errorString()));
+        return false;
+    }
+    const qint64 before = f.size();
+    if (f.write(add) != add.size()) {
+        setError(error, fileError(QStringLiteral("書き込めません"), path, f.errorString()));
+        f.resize(before); // no half record is left behind
+        return false;
+    }
+    f.close();
+    return true;
 }
 
 } // namespace
 
 namespace TextFile {
 
+Encoding detect(const QByteArray &bytes)
+{
+    if (bytes.startsWith(kBom))
+        return Encoding::Utf8Bom;
+    const uchar *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype len = bytes.size();
+    bool multiByte = false;
+    for (qsizetype i = 0; i < len;) {
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        uint cp = 0;
+        const int n = utf8Sequence(p + i, len - i, &cp);
+        if (n == 0 || cp < 0xA0) // invalid, or a C1 control character
+            return Encoding::Cp932;
+        multiByte = true;
+        i += n;
+    }
+    return multiByte ? Encoding::Utf8 : Encoding::Cp932;
+}
+
+QString decode(const QByteArray &bytes, Encoding encoding)
+{
+    if (isUtf8(encoding)) {
+        const qsizetype from = contentStart(bytes);
+        return decodeUtf8(bytes.constData() + from, bytes.size() - from);
+    }
+    return decodeCp932(bytes.constData(), bytes.size());
+}
+
 QString decode(const QByteArray &bytes)
 {
-    const Tables &t = tables();
-    QString out;
-    out.resize(bytes.size());
-    QChar *o = out.data();
-    int n = 0;
-    const uchar *p = reinterpret_cast<const uchar *>(bytes.constData());
-    const int len = bytes.size();
-    for (int i = 0; i < len; ++i) {
-        const uchar b = p[i];
-        if (b < 0x80) {
-            o[n++] = QChar(ushort(b));
-            continue;
-        }
-        if (isLeadByte(b) && i + 1 < len) {
-            const ushort u = t.dbl[(b << 8) | p[i + 1]];
-            if (u) {
-                o[n++] = QChar(u);
-                ++i;
-                continue;
-            }
-        } else if (!isLeadByte(b) && t.single[b]) {
-            o[n++] = QChar(t.single[b]);
-            continue;
-        }
-        o[n++] = QChar(ushort(kRawBase + b));
-    }
-    out.resize(n);
-    return out;
+    return decode(bytes, detect(bytes));
 }
 
-QByteArray encode(const QString &text)
+bool canEncode(const QString &text, Encoding encoding, QString *refused)
 {
-    const Tables &t = tables();
+    QByteArray scratch;
+    qsizetype at = -1;
+    const bool ok = isUtf8(encoding) ? encodeUtf8(text, scratch, &at)
+                                     : encodeCp932(text, scratch, false, &at);
+    if (!ok && refused)
+        *refused = characterAt(text, at);
+    return ok;
+}
+
+QByteArray encode(const QString &text, Encoding encoding, bool *ok)
+{
     QByteArray out;
-    out.reserve(text.size() * 2);
-    for (QChar c : text) {
-        const ushort u = c.unicode();
-        if (u < 0x80) {
-            out.append(char(u));
-        } else if (u >= kRawBase && u <= kRawBase + 0xFF) {
-            out.append(char(u - kRawBase));
-        } else if (t.enc[u] != 0xFFFF) {
-            const ushort b = t.enc[u];
-            if (b > 0xFF)
-                out.append(char(b >> 8));
-            out.append(char(b & 0xFF));
-        } else {
-            out.append('?'); // not representable in the code page
-        }
+    out.reserve(text.size() * (isUtf8(encoding) ? 3 : 2));
+    const bool fine = isUtf8(encoding) ? encodeUtf8(text, out) : encodeCp932(text, out, false);
+    if (ok)
+        *ok = fine;
+    return out;
+}
+
+int byteLength(const QString &text, Encoding encoding)
+{
+    if (isUtf8(encoding))
+        return int(encode(text, Encoding::Utf8).size());
+    int n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QString c = characterAt(text, i);
+        i += c.size() - 1;
+        QByteArray bytes;
+        if (encodeCp932(c, bytes, false))
+            n += int(bytes.size());
+        else
+            n += int(encode(c, Encoding::Utf8).size());
+    }
+    return n;
+}
+
+QString fold(const QString &text)
+{
+    QString out = text; // shared until a character changes
+    const QChar *s = text.constData();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const ushort u = s[i].unicode();
+        if (u < 0xA2)
+            continue;
+        for (const OneWay &w : kOneWay)
+            if (u == w.unicode)
+                out[i] = QChar(w.twin);
     }
     return out;
 }
 
-int byteLength(const QString &text)
+QString unstorableMessage(const QString &field, const QString &character)
 {
-    return int(encode(text).size());
+    const QString code = character.isEmpty()
+        ? QString()
+        : QStringLiteral(" (U+%1)").arg(character.toUcs4().value(0), 4, 16, QLatin1Char('0')).toUpper();
+    if (character.isEmpty())
+        return QStringLiteral("「%1」は、このファイルの文字コードで正しく保存できません。"
+                              "何も書き込んでいません。").arg(field);
+    return QStringLiteral("「%1」に、Shift-JIS のファイルには保存できない文字「%2」%3があります。"
+                          "何も書き込んでいません。")
+        .arg(field, character, code);
 }
 
 QStringList splitLines(const QString &text)
 {
     QStringList lines;
-    if (text.isEmpty())
-        return lines;
-    int start = 0;
-    const int len = text.size();
+    const qsizetype len = text.size();
+    qsizetype start = 0;
     while (start < len) {
-        int nl = text.indexOf(QLatin1Char('\n'), start);
-        int end = nl < 0 ? len : nl;
-        int stop = end;
+        const qsizetype nl = text.indexOf(QLatin1Char('\n'), start);
+        const qsizetype end = nl < 0 ? len : nl;
+        qsizetype stop = end;
         if (stop > start && text.at(stop - 1) == QLatin1Char('\r'))
             --stop;
         lines.append(text.mid(start, stop - start));
@@ -212,16 +680,39 @@ bool readBytes(const QString &path, QByteArray &bytes, QString *error)
     bytes.clear();
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = fileError(QStringLiteral("読み込めません"), path, f.errorString());
+        setError(error, fileError(QStringLiteral("読み込めません"), path, f.errorString()));
         return false;
     }
     bytes = f.readAll();
     if (f.error() != QFileDevice::NoError) {
-        if (error)
-            *error = fileError(QStringLiteral("読み込めません"), path, f.errorString());
+        setError(error, fileError(QStringLiteral("読み込めません"), path, f.errorString()));
         bytes.clear();
         return false;
+    }
+    return true;
+}
+
+bool read(const QString &path, Text &text, QString *error)
+{
+    text = Text();
+    QByteArray bytes;
+    if (!readBytes(path, bytes, error))
+        return false;
+    text.encoding = detect(bytes);
+    text.lfOnly = usesLfOnly(bytes);
+    const qsizetype from = isUtf8(text.encoding) ? contentStart(bytes) : 0;
+    QList<qsizetype> dupLines;
+    decodeLines(bytes, from, text.encoding, text.lines, &dupLines);
+    if (!dupLines.isEmpty()) {
+        // Every line with the text of a line holding a duplicate code keeps
+        // its bytes, in order, so that equal texts are not swapped.
+        QSet<QString> texts;
+        for (qsizetype i : dupLines)
+            texts.insert(text.lines.at(i));
+        const QList<QByteArray> raw = byteLines(bytes, from);
+        for (qsizetype i = 0; i < text.lines.size(); ++i)
+            if (texts.contains(text.lines.at(i)))
+                text.kept[text.lines.at(i)].append(raw.at(i));
     }
     return true;
 }
@@ -232,18 +723,17 @@ bool readLines(const QString &path, QStringList &lines, QString *error)
     QByteArray bytes;
     if (!readBytes(path, bytes, error))
         return false;
-    lines = splitLines(decode(bytes));
+    const Encoding e = detect(bytes);
+    decodeLines(bytes, isUtf8(e) ? contentStart(bytes) : 0, e, lines);
     return true;
 }
 
-static QByteArray joinLines(const QStringList &lines)
+Encoding fileEncoding(const QString &path)
 {
-    QByteArray out;
-    for (const QString &l : lines) {
-        out += encode(l);
-        out += "\r\n";
-    }
-    return out;
+    QByteArray bytes;
+    if (!QFileInfo(path).isFile() || !readBytes(path, bytes))
+        return Encoding::Cp932;
+    return detect(bytes);
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
@@ -252,42 +742,77 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
     // instead of being lost in a buffer flush.
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error)
-            *error = fileError(QStringLiteral("書き込めません"), path, f.errorString());
+        setError(error, fileError(QStringLiteral("書き込めません"), path, f.errorString()));
         return false;
     }
     if (f.write(bytes) != bytes.size() || !f.commit()) {
-        if (error)
-            *error = fileError(QStringLiteral("書き込めません"), path, f.errorString());
+        setError(error, fileError(QStringLiteral("書き込めません"), path, f.errorString()));
         f.cancelWriting();
         return false;
     }
     return true;
 }
 
+bool write(const QString &path, const Text &text, Policy policy, QString *error)
+{
+    QByteArray bytes;
+    if (!fileBytes(path, text, policy, bytes, error))
+        return false;
+    return writeBytes(path, bytes, error);
+}
+
 bool writeLines(const QString &path, const QStringList &lines, QString *error)
 {
-    return writeBytes(path, joinLines(lines), error);
+    Text text;
+    text.lines = lines;
+    return write(path, text, Policy::Own, error);
+}
+
+bool append(const QString &path, const QStringList &lines, Policy policy, QString *error)
+{
+    QByteArray old;
+    if (QFileInfo(path).isFile() && !readBytes(path, old, error))
+        return false;
+    Text text;
+    text.lines = lines;
+    QByteArray add;
+    if (old.isEmpty()) {
+        // A new file: written as a whole file would be.
+        return fileBytes(path, text, policy, add, error) && appendBytes(path, add, error);
+    }
+    if (lineBreakInside(path, lines, error))
+        return false;
+    text.encoding = detect(old);
+    text.lfOnly = usesLfOnly(old);
+    const QByteArray eol = text.lfOnly ? QByteArray("\n") : QByteArray("\r\n");
+    const bool own = policy == Policy::Own;
+    // A last line without a line end is ended first, so that the new lines
+    // do not run on from it.
+    if (old.size() > (isUtf8(text.encoding) ? contentStart(old) : 0) && !old.endsWith('\n'))
+        add = eol;
+    const Encoding target = text.encoding == Encoding::Utf8Bom ? Encoding::Utf8 : text.encoding;
+    const qsizetype prefix = add.size();
+    QString bad;
+    if (!encodeLines(lines, target, own, eol, nullptr, add, &bad)) {
+        if (own && target == Encoding::Cp932)
+            return rewriteWith(path, old, text, lines, Encoding::Utf8Bom, error);
+        return refuse(path, bad, error);
+    }
+    if (readsAs(old + add, text.encoding))
+        return appendBytes(path, add, error);
+    if (!own && target == Encoding::Cp932) {
+        // Text-only ASCII so far, and the new CP932 bytes would read as UTF-8.
+        add.truncate(prefix);
+        encodeLines(lines, Encoding::Utf8, false, eol, nullptr, add, &bad);
+        if (readsAs(old + add, Encoding::Utf8))
+            return appendBytes(path, add, error);
+    }
+    return rewriteWith(path, old, text, lines, Encoding::Utf8Bom, error);
 }
 
 bool appendLines(const QString &path, const QStringList &lines, QString *error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        if (error)
-            *error = fileError(QStringLiteral("書き込めません"), path, f.errorString());
-        return false;
-    }
-    const qint64 before = f.size();
-    const QByteArray bytes = joinLines(lines);
-    if (f.write(bytes) != bytes.size()) {
-        if (error)
-            *error = fileError(QStringLiteral("書き込めません"), path, f.errorString());
-        f.resize(before); // no half record is left behind
-        return false;
-    }
-    f.close();
-    return true;
+    return append(path, lines, Policy::Own, error);
 }
 
 } // namespace TextFile

@@ -98,9 +98,12 @@ private slots:
             << existing << QStringLiteral("good") << QStringList{QStringLiteral("形容詞。")}
             << existing + crlf(strings({"#good", "1", "形容詞。", ""}));
         const QByteArray noFinalBreak("#go\r\n1\r\nx");
-        QTest::newRow("a last line without line end is left as it is")
+        QTest::newRow("a last line without line end is ended first")
             << noFinalBreak << QStringLiteral("k") << QStringList{QStringLiteral("y")}
-            << noFinalBreak + crlf(strings({"#k", "1", "y", ""}));
+            << noFinalBreak + "\r\n" + crlf(strings({"#k", "1", "y", ""}));
+        QTest::newRow("a file with LF line ends gets LF line ends")
+            << QByteArray("#go\n1\nx") << QStringLiteral("k") << QStringList{QStringLiteral("y")}
+            << QByteArray("#go\n1\nx\n#k\n1\ny\n\n");
     }
     void referenceBytes()
     {
