@@ -1,73 +1,200 @@
 #include "IniFile.h"
 
-#include "TextFile.h"
-
 #include <QFileInfo>
 
 namespace {
 
-// "[name]" -> name; empty when the line is not a section header.
-bool sectionName(const QString &line, QString &name)
+// --- the quoted form ---------------------------------------------------------
+
+QString quoted(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case '\\': out += QLatin1String("\\\\"); break;
+        case '"': out += QLatin1String("\\\""); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        case '\n': out += QLatin1String("\\n"); break;
+        default: out += c;
+        }
+    }
+    return out + QLatin1Char('"');
+}
+
+// The text inside a quoted form; false when `q` is not one.
+bool unquoted(const QString &q, QString &text)
+{
+    if (q.size() < 2 || q.front() != QLatin1Char('"') || q.back() != QLatin1Char('"'))
+        return false;
+    text.clear();
+    for (qsizetype i = 1; i < q.size() - 1; ++i) {
+        QChar c = q.at(i);
+        if (c == QLatin1Char('"'))
+            return false;
+        if (c == QLatin1Char('\\')) {
+            if (++i >= q.size() - 1)
+                return false;
+            switch (q.at(i).unicode()) {
+            case '\\': c = QLatin1Char('\\'); break;
+            case '"': c = QLatin1Char('"'); break;
+            case 'r': c = QLatin1Char('\r'); break;
+            case 'n': c = QLatin1Char('\n'); break;
+            default: return false;
+            }
+        }
+        text += c;
+    }
+    return true;
+}
+
+bool plainUnfit(const QString &text)
+{
+    return (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()))
+           || text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
+bool needsQuotes(const QString &text);
+
+// True when `text` is the quoted form of a text that needs it (so a reader
+// takes it as quoted).
+bool isQuotedForm(const QString &text, QString *inner = nullptr)
+{
+    QString t;
+    if (!unquoted(text, t) || !needsQuotes(t))
+        return false;
+    if (inner)
+        *inner = t;
+    return true;
+}
+
+// Values and section names.
+bool needsQuotes(const QString &text)
+{
+    return plainUnfit(text) || isQuotedForm(text);
+}
+
+bool keyNeedsQuotes(const QString &key)
+{
+    return plainUnfit(key) || key.contains(QLatin1Char('='))
+           || key.startsWith(QLatin1Char('[')) || key.startsWith(QLatin1Char(';'))
+           || key.startsWith(QLatin1Char('"'));
+}
+
+QString asWritten(const QString &text) { return needsQuotes(text) ? quoted(text) : text; }
+QString keyAsWritten(const QString &key) { return keyNeedsQuotes(key) ? quoted(key) : key; }
+
+// A name as read: exact when quoted, trimmed when plain.
+struct Name
+{
+    QString text;
+    bool exact = false;
+};
+
+QString readValue(const QString &raw)
+{
+    const QString t = raw.trimmed();
+    QString inner;
+    return isQuotedForm(t, &inner) ? inner : t;
+}
+
+// "[name]" -> name.
+bool sectionName(const QString &line, Name &name)
 {
     const QString t = line.trimmed();
     if (!t.startsWith(QLatin1Char('[')))
         return false;
-    const int close = t.lastIndexOf(QLatin1Char(']'));
+    const qsizetype close = t.lastIndexOf(QLatin1Char(']'));
     if (close <= 0)
         return false;
-    name = t.mid(1, close - 1).trimmed();
+    const QString raw = t.mid(1, close - 1).trimmed();
+    name.exact = isQuotedForm(raw, &name.text);
+    if (!name.exact)
+        name.text = raw;
     return true;
 }
 
-bool keyOf(const QString &line, QString &key)
+// "key=value" -> key and the position of the value in the line.
+bool keyOf(const QString &line, Name &key, qsizetype *valueAt = nullptr)
 {
-    const QString t = line.trimmed();
-    if (t.isEmpty() || t.startsWith(QLatin1Char(';')))
+    qsizetype start = 0;
+    while (start < line.size() && line.at(start).isSpace())
+        ++start;
+    if (start == line.size() || line.at(start) == QLatin1Char(';'))
         return false;
-    const int eq = t.indexOf(QLatin1Char('='));
+    if (line.at(start) == QLatin1Char('"')) {
+        // A quoted key ends at the first quote that is not escaped.
+        qsizetype i = start + 1;
+        while (i < line.size() && line.at(i) != QLatin1Char('"'))
+            i += line.at(i) == QLatin1Char('\\') ? 2 : 1;
+        qsizetype eq = i + 1;
+        while (eq < line.size() && line.at(eq).isSpace())
+            ++eq;
+        QString inner;
+        if (i < line.size() && eq < line.size() && line.at(eq) == QLatin1Char('=')
+            && unquoted(line.mid(start, i + 1 - start), inner) && keyNeedsQuotes(inner)) {
+            key.text = inner;
+            key.exact = true;
+            if (valueAt)
+                *valueAt = eq + 1;
+            return true;
+        }
+    }
+    const qsizetype eq = line.indexOf(QLatin1Char('='), start);
     if (eq < 0)
         return false;
-    key = t.left(eq).trimmed();
+    key.text = line.mid(start, eq - start).trimmed();
+    key.exact = false;
+    if (valueAt)
+        *valueAt = eq + 1;
     return true;
 }
 
-bool sameName(const QString &a, const QString &b)
+bool equalNames(const QString &a, const QString &b)
 {
-    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+    // Letter case and folding change no lengths.
+    return a.size() == b.size()
+           && (a.compare(b, Qt::CaseInsensitive) == 0
+               || TextFile::fold(a).compare(TextFile::fold(b), Qt::CaseInsensitive) == 0);
 }
 
-// A value must stay on one line of the file.
-QString oneLine(const QString &value)
+// 2: the very name; 1: a plain name equal to the wanted one without its end
+// spaces; 0: another name.
+int matchOf(const Name &name, const QString &wanted)
 {
-    QString v = value;
-    v.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    v.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    v.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return v;
+    if (equalNames(name.text, wanted))
+        return 2;
+    return !name.exact && equalNames(name.text, wanted.trimmed()) ? 1 : 0;
 }
 
 } // namespace
 
-IniFile::IniFile(const QString &path) : m_path(path)
+IniFile::IniFile(const QString &path, TextFile::Policy policy) : m_path(path), m_policy(policy)
 {
     if (QFileInfo(path).isFile())
-        m_existed = TextFile::readLines(path, m_lines);
+        m_existed = TextFile::read(path, m_text);
 }
 
 int IniFile::findSection(const QString &section) const
 {
-    QString name;
-    for (int i = 0; i < m_lines.size(); ++i)
-        if (sectionName(m_lines.at(i), name) && sameName(name, section))
+    Name name;
+    int loose = -1;
+    for (int i = 0; i < m_text.lines.size(); ++i) {
+        if (!sectionName(m_text.lines.at(i), name))
+            continue;
+        const int m = matchOf(name, section);
+        if (m == 2)
             return i;
-    return -1;
+        if (m == 1 && loose < 0)
+            loose = i;
+    }
+    return loose;
 }
 
 int IniFile::sectionEnd(int sectionLine) const
 {
-    QString name;
+    Name name;
     int i = sectionLine + 1;
-    while (i < m_lines.size() && !sectionName(m_lines.at(i), name))
+    while (i < m_text.lines.size() && !sectionName(m_text.lines.at(i), name))
         ++i;
     return i;
 }
@@ -75,11 +202,18 @@ int IniFile::sectionEnd(int sectionLine) const
 int IniFile::findKey(int sectionLine, const QString &key) const
 {
     const int end = sectionEnd(sectionLine);
-    QString k;
-    for (int i = sectionLine + 1; i < end; ++i)
-        if (keyOf(m_lines.at(i), k) && sameName(k, key))
+    Name k;
+    int loose = -1;
+    for (int i = sectionLine + 1; i < end; ++i) {
+        if (!keyOf(m_text.lines.at(i), k))
+            continue;
+        const int m = matchOf(k, key);
+        if (m == 2)
             return i;
-    return -1;
+        if (m == 1 && loose < 0)
+            loose = i;
+    }
+    return loose;
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const
@@ -90,8 +224,11 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
     const int k = findKey(s, key);
     if (k < 0)
         return def;
-    const QString &line = m_lines.at(k);
-    return line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+    const QString &line = m_text.lines.at(k);
+    Name name;
+    qsizetype at = 0;
+    keyOf(line, name, &at);
+    return readValue(line.mid(at));
 }
 
 int IniFile::readInt(const QString &section, const QString &key, int def) const
@@ -116,10 +253,10 @@ bool IniFile::hasKey(const QString &section, const QString &key) const
 QStringList IniFile::sections() const
 {
     QStringList out;
-    QString name;
-    for (const QString &l : m_lines)
+    Name name;
+    for (const QString &l : m_text.lines)
         if (sectionName(l, name))
-            out.append(name);
+            out.append(name.text);
     return out;
 }
 
@@ -130,39 +267,43 @@ QStringList IniFile::keys(const QString &section) const
     if (s < 0)
         return out;
     const int end = sectionEnd(s);
-    QString k;
+    Name k;
     for (int i = s + 1; i < end; ++i)
-        if (keyOf(m_lines.at(i), k))
-            out.append(k);
+        if (keyOf(m_text.lines.at(i), k))
+            out.append(k.text);
     return out;
 }
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    const QString v = oneLine(value);
+    const QString v = asWritten(value);
+    QStringList &lines = m_text.lines;
     int s = findSection(section);
     if (s < 0) {
-        m_lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
-        m_lines.append(key + QLatin1Char('=') + v);
+        lines.append(QLatin1Char('[') + asWritten(section) + QLatin1Char(']'));
+        lines.append(keyAsWritten(key) + QLatin1Char('=') + v);
         m_dirty = true;
         return;
     }
     const int k = findKey(s, key);
     if (k >= 0) {
-        const QString &old = m_lines.at(k);
-        const QString oldKey = old.left(old.indexOf(QLatin1Char('='))).trimmed();
-        const QString line = oldKey + QLatin1Char('=') + v;
+        // The key keeps its spelling; only the value changes.
+        const QString &old = lines.at(k);
+        Name name;
+        qsizetype at = 0;
+        keyOf(old, name, &at);
+        const QString line = old.left(at - 1).trimmed() + QLatin1Char('=') + v;
         if (line != old) {
-            m_lines[k] = line;
+            lines[k] = line;
             m_dirty = true;
         }
         return;
     }
     // New key: after the last non-empty line of the section.
     int at = sectionEnd(s);
-    while (at > s + 1 && m_lines.at(at - 1).trimmed().isEmpty())
+    while (at > s + 1 && lines.at(at - 1).trimmed().isEmpty())
         --at;
-    m_lines.insert(at, key + QLatin1Char('=') + v);
+    lines.insert(at, keyAsWritten(key) + QLatin1Char('=') + v);
     m_dirty = true;
 }
 
@@ -173,7 +314,7 @@ void IniFile::removeKey(const QString &section, const QString &key)
         return;
     const int k = findKey(s, key);
     if (k >= 0) {
-        m_lines.removeAt(k);
+        m_text.lines.removeAt(k);
         m_dirty = true;
     }
 }
@@ -185,7 +326,7 @@ void IniFile::removeSection(const QString &section)
         return;
     const int end = sectionEnd(s);
     for (int i = end - 1; i >= s; --i)
-        m_lines.removeAt(i);
+        m_text.lines.removeAt(i);
     m_dirty = true;
 }
 
@@ -193,7 +334,7 @@ bool IniFile::save(QString *error)
 {
     if (!m_dirty)
         return true;
-    if (!TextFile::writeLines(m_path, m_lines, error))
+    if (!TextFile::write(m_path, m_text, m_policy, error))
         return false;
     m_dirty = false;
     m_existed = true;

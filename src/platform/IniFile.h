@@ -1,18 +1,31 @@
 #pragma once
 // Private-profile INI files: one IniFile object per operation (load once, any
 // number of reads and writes, save once). Section and key names match without
-// regard to letter case; unknown lines, comments and order are kept; new
-// sections go at the end of the file and new keys at the end of their
-// section; values are written "key=value" and read trimmed. CP932 on disk.
+// regard to letter case and after TextFile::fold(); unknown lines, comments
+// and order are kept; new sections go at the end of the file and new keys at
+// the end of their section; values are written "key=value" and read trimmed.
+// Encoded by the text-file layer (an own file unless told otherwise).
+//
+// What the plain format cannot hold is written in a quoted form that reads
+// back exactly: a name or value with a line break (CR or LF) or a space at
+// either end, a key holding "=" or starting with "[", ";" or a double
+// quote, and a name or value that itself looks like the quoted form. The
+// quoted form is the text in double quotes with "\" written "\\", a double
+// quote "\"", CR "\r" and LF "\n" (for example  "Room=5.txt"=3  or
+// UserName=" Zoë"). Only that exact form is read as quoted; any other text is
+// read as it stands, so files written by other programs read as before. A
+// plain name also matches a looked-up name with spaces at its ends, as the
+// format always has.
+#include "TextFile.h"
+
 #include <QString>
 #include <QStringList>
-#include <QVector>
 
 class IniFile
 {
 public:
     // Loads the file; a missing file is an empty one.
-    explicit IniFile(const QString &path);
+    explicit IniFile(const QString &path, TextFile::Policy policy = TextFile::Policy::Own);
 
     const QString &path() const { return m_path; }
     bool existed() const { return m_existed; }
@@ -42,7 +55,7 @@ public:
     bool save(QString *error = nullptr);
 
     // The whole file as lines, as they would be saved.
-    QStringList lines() const { return m_lines; }
+    QStringList lines() const { return m_text.lines; }
 
 private:
     int findSection(const QString &section) const;          // line index or -1
@@ -50,7 +63,8 @@ private:
     int findKey(int sectionLine, const QString &key) const;  // line index or -1
 
     QString m_path;
-    QStringList m_lines;
+    TextFile::Policy m_policy;
+    TextFile::Text m_text;
     bool m_existed = false;
     bool m_dirty = false;
 };
