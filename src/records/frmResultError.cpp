@@ -1,6 +1,7 @@
 #include "records/frmResultError.h"
 
 #include "app/frmMain.h"
+#include "drill/AnswerDiff.h"
 #include "platform/Platform.h"
 #include "records/Answers.h"
 #include "records/RecordPaths.h"
@@ -13,12 +14,33 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace {
 const QSize kClientSize(409, 408);
 const QString kTitleFace = QStringLiteral("ＭＳ 明朝");
+}
+
+QColor DifferenceTextColor() { return QColor(0xB0, 0x00, 0x00); }
+QColor DifferenceBackColor() { return QColor(0xFF, 0xF0, 0xA0); }
+
+void MarkDifferences(QTextEdit *memo, const QVector<TextSpan> &spans,
+                     QTextCharFormat::UnderlineStyle underline)
+{
+    QTextCharFormat mark;
+    mark.setForeground(DifferenceTextColor());
+    mark.setBackground(DifferenceBackColor());
+    mark.setUnderlineStyle(underline);
+    mark.setUnderlineColor(DifferenceTextColor());
+    mark.setFontWeight(QFont::Bold);
+    for (const TextSpan &span : spans) {
+        QTextCursor cursor(memo->document());
+        cursor.setPosition(span.start);
+        cursor.setPosition(span.start + span.length, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(mark);
+    }
 }
 
 bool AcceptAnswer(QWidget *parent, TfrmMain *main)
@@ -66,6 +88,10 @@ TfrmResultError::TfrmResultError(TfrmMain *main, QWidget *parent)
     SetMemoLine(moKaitou, d.InputAnswer);
     SetMemoLine(moAnswer, d.AnswerText);
     SetMemoLine(moComment, d.CommentText);
+    // What differs, marked in both answers; the texts stay as they are.
+    const AnswerMarks marks = WrongAnswerMarks(d, s);
+    MarkDifferences(moKaitou, marks.input, QTextCharFormat::WaveUnderline);
+    MarkDifferences(moAnswer, marks.answer, QTextCharFormat::SingleUnderline);
 
     pnlToAtari = MakeNamedLabel(this, "pnlToAtari",
                            QStringLiteral("あなたの解答が正解の場合は、『正解にする』を押します"));

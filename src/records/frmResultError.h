@@ -2,7 +2,10 @@
 // The wrong-answer dialog: the answer given, the right answer and the
 // comment, the button that accepts the given answer as correct after all,
 // the reference book, the question file editor and the importance buttons.
+#include "drill/AnswerDiff.h"
 #include "records/frmResultCommon.h"
+
+#include <QTextCharFormat>
 
 class QFrame;
 class QLabel;
@@ -42,6 +45,15 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
 };
+
+// The marks of what differs between the learner's answer and the right one:
+// dark red bold text on light yellow, underlined (a wave under the learner's
+// extra or wrong words, a line under the right answer's missed ones), so
+// they show without colour too and in a dark theme. The text is unchanged.
+QColor DifferenceTextColor();
+QColor DifferenceBackColor();
+void MarkDifferences(QTextEdit *memo, const QVector<TextSpan> &spans,
+                     QTextCharFormat::UnderlineStyle underline);
 
 // Appends QuestionText "=" InputAnswer of the current question to the answers
 // file; on failure shows the message naming the file. True when written.

@@ -90,6 +90,18 @@ void snapshotResultDialogs(const QString &outDir)
         render(dlg, outDir + QStringLiteral("/result_error.png"));
     }
     {
+        // English to Japanese: the marks go character by character.
+        const QString answer = d.AnswerText, input = d.InputAnswer;
+        s.QuestionType = 1;
+        d.AnswerText = QStringLiteral("ちょうど宿題を終えたところです。");
+        d.InputAnswer = QStringLiteral("ちょうど宿題が終わったところです。");
+        TfrmResultError dlg(main);
+        render(dlg, outDir + QStringLiteral("/result_error_japanese.png"));
+        s.QuestionType = 0;
+        d.AnswerText = answer;
+        d.InputAnswer = input;
+    }
+    {
         TfrmResultCheck dlg(main);
         render(dlg, outDir + QStringLiteral("/result_check.png"));
     }

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -76,7 +77,32 @@ private slots:
 
     void texts_data();
     void texts();
+
+    void differenceMarks_data();
+    void differenceMarks();
 };
+
+namespace {
+// A memo's text with every marked run in [brackets]; a run counts as marked
+// only when it is coloured and underlined both.
+QString markedText(const QTextEdit *memo)
+{
+    QString out;
+    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            const QTextCharFormat fmt = f.charFormat();
+            const bool underlined = fmt.underlineStyle() != QTextCharFormat::NoUnderline;
+            const bool coloured = fmt.foreground().color() == DifferenceTextColor()
+                                  && fmt.background().color() == DifferenceBackColor();
+            if (underlined != coloured)
+                return QStringLiteral("<underline and colour differ at \"%1\">").arg(f.text());
+            out += underlined ? QLatin1Char('[') + f.text() + QLatin1Char(']') : f.text();
+        }
+    }
+    return out;
+}
+} // namespace
 
 // --- importance buttons --------------------------------------------------------
 
@@ -595,6 +621,67 @@ void TestResultDialogs::texts()
         else
             QCOMPARE(w->property(property.toLatin1().constData()), value);
     });
+}
+
+// --- what differs in a wrong answer --------------------------------------------
+
+void TestResultDialogs::differenceMarks_data()
+{
+    QTest::addColumn<int>("questionType");
+    QTest::addColumn<int>("ignoreCase");
+    QTest::addColumn<int>("notPeriod");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("markedAnswer");
+    QTest::addColumn<QString>("markedInput");
+
+    QTest::newRow("wrong word") << 0 << 0 << 0 << "I have to go now." << "I must go now."
+                                << "I [have to] go now." << "I [must] go now.";
+    QTest::newRow("missing article") << 0 << 0 << 0 << "She has a cat." << "She has cat."
+                                     << "She has [a] cat." << "She has cat.";
+    QTest::newRow("case with leniency off") << 0 << 0 << 0 << "It is Tom." << "It is tom."
+                                            << "It is [Tom]." << "It is [tom].";
+    QTest::newRow("case and period with leniency on") << 0 << 1 << 1 << "It is Tom's." << "it is toms"
+                                                      << "It is [Tom's]." << "it is [toms]";
+    QTest::newRow("Japanese answer, one wrong character") << 1 << 0 << 0 << "彼女は泳げます。"
+                                                          << "彼女が泳げます。" << "彼女[は]泳げます。"
+                                                          << "彼女[が]泳げます。";
+    QTest::newRow("empty answer") << 0 << 0 << 0 << "Go." << "" << "[Go.]" << "";
+}
+
+void TestResultDialogs::differenceMarks()
+{
+    QFETCH(int, questionType);
+    QFETCH(int, ignoreCase);
+    QFETCH(int, notPeriod);
+    QFETCH(QString, answer);
+    QFETCH(QString, input);
+    QFETCH(QString, markedAnswer);
+    QFETCH(QString, markedInput);
+    Settings &s = fx->main->settings;
+    s.QuestionType = questionType;
+    s.IgnoreCase = ignoreCase;
+    s.NotPeriod = notPeriod;
+    s.FontAnswerColor = 16711680;   // blue answer font: the marks keep their own colour
+    DrillState &d = fx->main->drill;
+    d.AnswerText = answer;
+    d.InputAnswer = input;
+    TfrmResultError dlg(fx->main);
+    fx->run(dlg, [&](QDialog *w) {
+        auto *kaitou = child<QTextEdit>(w, "moKaitou");
+        auto *right = child<QTextEdit>(w, "moAnswer");
+        // Display only: the texts and the controls are what they were.
+        QCOMPARE(kaitou->toPlainText(), input);
+        QCOMPARE(right->toPlainText(), answer);
+        QVERIFY(kaitou->isReadOnly() && right->isReadOnly());
+        QCOMPARE(child<QPushButton>(w, "cmdToAtari")->isEnabled(), !input.isEmpty());
+        QCOMPARE(markedText(right), markedAnswer);
+        QCOMPARE(markedText(kaitou), markedInput);
+        click(w, "cmdClose");
+    });
+    // Judging's flag and the answers file are untouched by the marks.
+    QVERIFY(!d.AcceptedAsCorrect);
+    QVERIFY(!QFile::exists(AnswersFile(s)));
 }
 
 QTEST_MAIN(TestResultDialogs)
