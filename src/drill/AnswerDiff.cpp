@@ -2,6 +2,7 @@
 
 #include "drill/DrillState.h"
 #include "drill/Judging.h"
+#include "platform/TextFile.h"
 #include "settings/Settings.h"
 
 #include <QLocale>
@@ -28,7 +29,7 @@ bool isSpace(QChar c) { return c.isSpace(); }
 
 QString keyOf(const QString &piece, const DiffRules &rules)
 {
-    return rules.ignoreCase ? QLocale().toLower(piece) : piece;
+    return TextFile::fold(rules.ignoreCase ? QLocale().toLower(piece) : piece);
 }
 
 void addToken(QVector<Token> &out, const QString &text, int start, int length, bool space,

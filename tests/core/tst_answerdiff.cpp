@@ -194,6 +194,12 @@ void TestAnswerDiff::wrongAnswerDialog_data()
                                                      << "I have to went now."
                                                      << "I have to [go] now."
                                                      << "I have to [went] now.";
+    QTest::newRow("typed twin characters are the same") << 1 << 0 << 0 << "三時～四時に来た" << ""
+                                                        << "三時〜四時に来る" << "三時～四時に来[た]"
+                                                        << "三時〜四時に来[る]";
+    QTest::newRow("typed twin in an English answer") << 0 << 0 << 0 << "It costs ￡5." << ""
+                                                     << "It cost £5." << "It [costs] ￡5."
+                                                     << "It [cost] £5.";
     QTest::newRow("blank word missing from the sentence") << 0 << 2 << 0 << "I ran." << "run"
                                                           << "I run." << "I [ran]." << "I [run].";
 }
