@@ -3,6 +3,7 @@
 #include "drill/Collection.h"
 #include "drill/DrillState.h"
 #include "platform/CorrectRate.h"
+#include "platform/TextFile.h"
 #include "records/Answers.h"
 #include "settings/Settings.h"
 
@@ -14,9 +15,12 @@ QString lower(const QString &s)
     return QLocale().toLower(s);
 }
 
+// Equal after folding the characters an input method types where the code
+// page has a twin (a typed WAVE DASH equals the collection's FULLWIDTH TILDE).
 bool sameText(const QString &a, const QString &b, int ignoreCase)
 {
-    return a == b || (ignoreCase == 1 && lower(a) == lower(b));
+    return TextFile::sameText(a, b)
+           || (ignoreCase == 1 && TextFile::sameText(lower(a), lower(b)));
 }
 } // namespace
 
@@ -56,7 +60,7 @@ bool JudgeAnswer(const DrillState &d, const Settings &s, const QString &answersF
     case VerdictMode::FillIn:
         if (input.isEmpty())
             return false;
-        return input == d.HoleWord
+        return TextFile::sameText(input, d.HoleWord)
                || IsAnswerCorrect(input, d.AnswerText, s.IgnoreCase, s.NotPeriod);
     case VerdictMode::Typed:
         break;
@@ -67,9 +71,21 @@ bool JudgeAnswer(const DrillState &d, const Settings &s, const QString &answersF
            || IsRegisteredAnswer(answersFile, d.QuestionText, input);
 }
 
+QString OneLineAnswer(const QString &typed)
+{
+    QString answer = typed;
+    answer.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (QChar &c : answer) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    }
+    return answer;
+}
+
 void BeginJudging(DrillState &d, const QString &input)
 {
-    d.InputAnswer = input;
+    d.InputAnswer = OneLineAnswer(input);
     d.Repeating = 0;
     d.AcceptedAsCorrect = false;
 }

@@ -33,7 +33,8 @@ struct Settings;
 // empty when it has neither.
 QString ShortAnswer(const QString &answerText);
 
-// The typed answer against the expected one: exactly equal; or, with
+// The typed answer against the expected one: equal (after TextFile::fold(),
+// so that a typed WAVE DASH equals a collection's FULLWIDTH TILDE); or, with
 // ignoreCase = 1, equal after lower-casing both; or, with notPeriod = 1,
 // equal to ShortAnswer() (with ignoreCase = 1 also after lower-casing).
 // An empty input is never correct.
@@ -45,15 +46,20 @@ VerdictMode VerdictModeOf(const DrillState &d, const Settings &s);
 
 // The verdict on InputAnswer:
 //  - self-scoring (SelfStudyOn = 1): SelfScore = 1;
-//  - fill-in (AnswerType = 2): not empty and equal to HoleWord exactly (case
-//    included), or IsAnswerCorrect (the whole sentence);
+//  - fill-in (AnswerType = 2): not empty and equal to HoleWord (case
+//    included, after folding), or IsAnswerCorrect (the whole sentence);
 //  - otherwise: not empty and IsAnswerCorrect, or the answers file holds this
 //    answer for exactly this QuestionText.
 bool JudgeAnswer(const DrillState &d, const Settings &s, const QString &answersFile);
 
-// Starts judging: InputAnswer = input, Repeating = 0 and the accepted flag is
-// cleared, so a flag left from an earlier question never counts a wrong
-// answer as correct.
+// The answer box holds one line: a pasted line break (CR LF, CR, LF or a
+// Unicode line or paragraph separator) becomes one space, so that what is
+// judged is what an accepted answer stores on its one line.
+QString OneLineAnswer(const QString &typed);
+
+// Starts judging: InputAnswer = OneLineAnswer(input), Repeating = 0 and the
+// accepted flag is cleared, so a flag left from an earlier question never
+// counts a wrong answer as correct.
 void BeginJudging(DrillState &d, const QString &input);
 
 // True when the answer is a repeat after a wrong answer (RepeatError = 1 and

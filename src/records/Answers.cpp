@@ -3,6 +3,7 @@
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
 #include "records/RecordText.h"
+#include "reference/MakerChecks.h"
 #include "settings/Settings.h"
 
 bool InitAnswersFile(const QString &ansFile)
@@ -16,6 +17,10 @@ bool InitAnswersFile(const QString &ansFile)
 bool AppendAcceptedAnswer(const QString &ansFile, const QString &questionText,
                           const QString &inputAnswer)
 {
+    // One line per answer: a line break would add a stray line that counts
+    // as an answer of its own (the text layer refuses it too).
+    if (questionText.contains(QLatin1Char('\n')) || Maker::hasLineBreak(inputAnswer))
+        return false;
     return AppendRecordLines(ansFile, {questionText + QLatin1Char('=') + inputAnswer});
 }
 
@@ -29,7 +34,7 @@ bool IsRegisteredAnswer(const QString &ansFile, const QString &questionText,
     // finds the answers accepted for it.
     const QString wanted = questionText + QLatin1Char('=') + inputAnswer;
     for (const QString &line : lines) {
-        if (line == wanted)
+        if (TextFile::sameText(line, wanted))
             return true;
     }
     return false;

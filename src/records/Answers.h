@@ -9,11 +9,14 @@ struct Settings;
 // Writes "問題" = "新しい正解" into section "正解ファイル" (creating the file
 // when missing; other lines stay as they are).
 bool InitAnswersFile(const QString &ansFile);
-// Appends one accepted answer; false when the file cannot be opened.
+// Appends one accepted answer on one line (an own file: UTF-8 with a
+// byte-order mark once it holds text CP932 cannot hold exactly); false when
+// the file cannot be written or the answer holds a line break (the drill
+// flattens those before judging, see OneLineAnswer()).
 bool AppendAcceptedAnswer(const QString &ansFile, const QString &questionText,
                           const QString &inputAnswer);
-// True when the file holds exactly this question text with exactly this
-// answer (case and spaces included).
+// True when the file holds this question text with this answer (case and
+// spaces included; equal after TextFile::fold()).
 bool IsRegisteredAnswer(const QString &ansFile, const QString &questionText,
                         const QString &inputAnswer);
 // The message shown when an accepted answer cannot be appended.

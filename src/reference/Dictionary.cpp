@@ -67,35 +67,43 @@ DictionaryResult LookUpDictionary(const QString &dictPath, const QString &word, 
         return result;
     }
 
-    QByteArray needle;
-    if (word.isEmpty() || word.contains(QLatin1Char('\n'))
-        || !LineScan::encodable(word, &needle))
+    if (word.isEmpty() || word.contains(QLatin1Char('\n')))
         return result;
 
-    // Compare the word's bytes with the start of every line; only a line
-    // whose bytes match is decoded and checked character by character.
-    const char *data = bytes.constData();
-    const qsizetype size = bytes.size();
-    const qsizetype n = needle.size();
-    const char first = needle.at(0);
-    qsizetype start = 0;
-    int lineNo = 0;
-    while (start < size) {
-        const char *nl = static_cast<const char *>(std::memchr(data + start, '\n', size_t(size - start)));
-        const qsizetype next = nl ? (nl - data) + 1 : size;
-        if (data[start] == first && next - start >= n
-            && std::memcmp(data + start, needle.constData(), size_t(n)) == 0) {
-            const QString line = LineScan::lineText(bytes, start);
-            if (line.startsWith(word)) {
-                result.status = DictionaryResult::Found;
-                result.lineNumber = lineNo;
-                result.line = line;
-                Dictionary::splitLine(line, result.english, result.japanese, result.comment);
-                return result;
+    // The first line that begins with the word, compared after folding. An
+    // ASCII word is compared with the bytes at the start of every line, and
+    // only a line whose bytes match is decoded and checked character by
+    // character; any other word is compared line by line.
+    const TextFile::Encoding encoding = TextFile::detect(bytes);
+    const QString wanted = TextFile::fold(word);
+    auto begins = [&](const QString &line) { return TextFile::fold(line).startsWith(wanted); };
+    qsizetype found = -1;
+    if (LineScan::isAscii(wanted)) {
+        const QByteArray needle = wanted.toLatin1();
+        const char *data = bytes.constData();
+        const qsizetype size = bytes.size();
+        const qsizetype n = needle.size();
+        const char first = needle.at(0);
+        qsizetype start = LineScan::firstLine(bytes);
+        while (start < size) {
+            const char *nl = static_cast<const char *>(std::memchr(data + start, '\n', size_t(size - start)));
+            const qsizetype next = nl ? (nl - data) + 1 : size;
+            if (data[start] == first && next - start >= n
+                && std::memcmp(data + start, needle.constData(), size_t(n)) == 0
+                && begins(LineScan::lineText(bytes, start, encoding))) {
+                found = start;
+                break;
             }
+            start = next;
         }
-        start = next;
-        ++lineNo;
+    } else {
+        found = LineScan::findLine(bytes, LineScan::firstLine(bytes), encoding, begins);
+    }
+    if (found >= 0) {
+        result.status = DictionaryResult::Found;
+        result.lineNumber = LineScan::lineNumber(bytes, found);
+        result.line = LineScan::lineText(bytes, found, encoding);
+        Dictionary::splitLine(result.line, result.english, result.japanese, result.comment);
     }
     return result;
 }

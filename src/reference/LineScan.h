@@ -1,12 +1,24 @@
 #pragma once
-// Line handling on the raw bytes of a CP932 file, for look-ups that scan a
-// whole file and decode only the lines they need. Lines end with LF or
-// CR LF; a last line without a line end counts; there is no phantom empty
-// line after a final line end (the same rules as TextFile::splitLines).
+// Line handling on the raw bytes of a text file (CP932 or UTF-8), for
+// look-ups that scan a whole file and decode only the lines they need. Lines
+// end with LF or CR LF; a last line without a line end counts; there is no
+// phantom empty line after a final line end (the same rules as
+// TextFile::splitLines).
+#include "platform/TextFile.h"
+
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace LineScan {
+
+// Where the first line starts: after a UTF-8 byte-order mark.
+qsizetype firstLine(const QByteArray &bytes);
+
+// True when every character is ASCII. The bytes of such a text are the same
+// in every encoding of the files and no character of it is folded, so a
+// look-up can search the raw bytes for it.
+bool isAscii(const QString &text);
 
 // Start of the line that holds byte `pos`.
 inline qsizetype lineStart(const QByteArray &bytes, qsizetype pos)
@@ -39,11 +51,12 @@ inline qsizetype nextLine(const QByteArray &bytes, qsizetype start)
 // Zero-based number of the line that starts at `start`.
 int lineNumber(const QByteArray &bytes, qsizetype start);
 
-// True when `text` survives the trip into the code page and back, that is
-// when a line of a CP932 file could contain it at all.
-bool encodable(const QString &text, QByteArray *bytes);
-
 // The decoded text of the line starting at `start`.
-QString lineText(const QByteArray &bytes, qsizetype start);
+QString lineText(const QByteArray &bytes, qsizetype start, TextFile::Encoding encoding);
+
+// Start of the first line from `start` on whose decoded text `matches`, or
+// -1 when none does. Every line is decoded: for texts that are not ASCII.
+qsizetype findLine(const QByteArray &bytes, qsizetype start, TextFile::Encoding encoding,
+                   const std::function<bool(const QString &)> &matches);
 
 } // namespace LineScan

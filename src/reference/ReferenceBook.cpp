@@ -65,39 +65,46 @@ ReferenceEntry FindReference(const QString &bookPath, const QString &keyword, QS
         return entry;
     }
 
-    // The search text holds no line end and no character outside the code
-    // page, or no line of the book can contain it.
-    QByteArray needle;
-    if (entry.searchText.contains(QLatin1Char('\n'))
-        || !LineScan::encodable(entry.searchText, &needle))
+    // The search text holds no line end, or no line of the book can contain it.
+    if (entry.searchText.contains(QLatin1Char('\n')))
         return entry;
 
-    // First line holding the search text. The bytes are searched, and the
-    // line found is decoded and checked, so that a match that only exists in
-    // the middle of a two-byte character is passed over.
-    qsizetype from = 0;
+    // First line holding the search text, compared after folding (a typed
+    // WAVE DASH finds the book's FULLWIDTH TILDE). An ASCII search text is
+    // looked for in the bytes, and the line found is decoded and checked, so
+    // that a match that only exists in the middle of a two-byte character is
+    // passed over; any other text is compared line by line.
+    const TextFile::Encoding encoding = TextFile::detect(bytes);
+    const QString wanted = TextFile::fold(entry.searchText);
+    auto holds = [&](const QString &line) { return TextFile::fold(line).contains(wanted); };
     qsizetype headerStart = -1;
-    while (from <= bytes.size()) {
-        const qsizetype hit = bytes.indexOf(needle, from);
-        if (hit < 0)
-            break;
-        const qsizetype start = LineScan::lineStart(bytes, hit);
-        const QString line = LineScan::lineText(bytes, start);
-        if (line.contains(entry.searchText)) {
-            headerStart = start;
-            entry.header = line;
-            break;
+    if (LineScan::isAscii(wanted)) {
+        const QByteArray needle = wanted.toLatin1();
+        qsizetype from = 0;
+        while (from <= bytes.size()) {
+            const qsizetype hit = bytes.indexOf(needle, from);
+            if (hit < 0)
+                break;
+            const qsizetype start = LineScan::lineStart(bytes, hit);
+            if (holds(LineScan::lineText(bytes, start, encoding))) {
+                headerStart = start;
+                break;
+            }
+            from = hit + 1;
         }
-        from = hit + 1;
+    } else {
+        headerStart = LineScan::findLine(bytes, LineScan::firstLine(bytes), encoding, holds);
     }
     if (headerStart < 0)
         return entry;
+    entry.header = LineScan::lineText(bytes, headerStart, encoding);
 
     entry.headerLine = LineScan::lineNumber(bytes, headerStart);
     const qsizetype countStart = LineScan::nextLine(bytes, headerStart);
     int count = 0;
     const bool hasCountLine = countStart < bytes.size();
-    const QString countLine = hasCountLine ? LineScan::lineText(bytes, countStart) : QString();
+    const QString countLine =
+        hasCountLine ? LineScan::lineText(bytes, countStart, encoding) : QString();
     if (!hasCountLine || !parseCount(countLine, count)) {
         entry.status = ReferenceEntry::BadCount;
         if (error) {
@@ -115,7 +122,7 @@ ReferenceEntry FindReference(const QString &bookPath, const QString &keyword, QS
 
     qsizetype pos = LineScan::nextLine(bytes, countStart);
     while (entry.lines.size() < count && pos < bytes.size()) {
-        entry.lines << LineScan::lineText(bytes, pos);
+        entry.lines << LineScan::lineText(bytes, pos, encoding);
         pos = LineScan::nextLine(bytes, pos);
     }
     if (entry.lines.size() < count) {

@@ -17,6 +17,8 @@ private slots:
     void lookup();
     void missingFileMatchesNothing();
     void appendFailsWithoutUserFolder();
+    void answersReadBackInEitherEncoding_data();
+    void answersReadBackInEitherEncoding();
 };
 
 namespace {
@@ -75,6 +77,9 @@ void TestAnswers::lookup_data()
     QTest::newRow("question holding =") << QStringLiteral("1+1=2 を英語で") << "One and one is two."
                                         << true;
     QTest::newRow("answer holding =") << QStringLiteral("式") << "x=y" << true;
+    QTest::newRow("wave dash accepted, typed again") << QStringLiteral("意味") << "〜ing" << true;
+    QTest::newRow("wave dash accepted, its twin typed") << QStringLiteral("意味") << "～ing" << true;
+    QTest::newRow("twin question text") << QStringLiteral("〜の意味") << "-ing" << true;
 }
 
 void TestAnswers::lookup()
@@ -92,7 +97,47 @@ void TestAnswers::lookup()
     QVERIFY(AppendAcceptedAnswer(ans, QStringLiteral("1+1=2 を英語で"),
                                  QStringLiteral("One and one is two.")));
     QVERIFY(AppendAcceptedAnswer(ans, QStringLiteral("式"), QStringLiteral("x=y")));
+    QVERIFY(AppendAcceptedAnswer(ans, QStringLiteral("意味"), QStringLiteral("〜ing")));
+    QVERIFY(AppendAcceptedAnswer(ans, QStringLiteral("～の意味"), QStringLiteral("-ing")));
     QCOMPARE(IsRegisteredAnswer(ans, question, typed), registered);
+}
+
+void TestAnswers::answersReadBackInEitherEncoding_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QByteArray>("cp932"); // the appended line; empty: the file moves to UTF-8
+    QTest::newRow("diaeresis") << QStringLiteral("Zoë") << QByteArray();
+    QTest::newRow("trail byte 0x5C") << QStringLiteral("山田表") << QByteArray("\x8E\x52\x93\x63\x95\x5C");
+    QTest::newRow("wave dash") << QStringLiteral("〜ing") << QByteArray();
+    QTest::newRow("e acute") << QStringLiteral("café") << QByteArray();
+    QTest::newRow("minus sign") << QStringLiteral("−5度") << QByteArray();
+    QTest::newRow("equals sign") << QStringLiteral("Room=5") << QByteArray("Room=5");
+    QTest::newRow("leading [") << QStringLiteral("[x") << QByteArray("[x");
+    QTest::newRow("leading ;") << QStringLiteral(";x") << QByteArray(";x");
+}
+
+void TestAnswers::answersReadBackInEitherEncoding()
+{
+    // Accepted into the CP932 file the drill starts with: nothing becomes
+    // "?"; typed again, the answer is found.
+    QFETCH(QString, answer);
+    QFETCH(QByteArray, cp932);
+    RecordsFolder f;
+    const QString ans = AnswersFile(f.settings);
+    QVERIFY(InitAnswersFile(ans));
+    const QString question = QStringLiteral("問");
+    QVERIFY(AppendAcceptedAnswer(ans, question, answer));
+    const QByteArray bytes = fileBytes(ans);
+    QVERIFY(!bytes.contains('?'));
+    if (!cp932.isEmpty())
+        QCOMPARE(bytes, header() + QByteArray::fromHex("96e2") + "=" + cp932 + "\r\n");
+    else
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    QVERIFY(IsRegisteredAnswer(ans, question, answer));
+    // A drill started again keeps the file as it is, answers included.
+    QVERIFY(InitAnswersFile(ans));
+    QCOMPARE(fileBytes(ans), bytes);
+    QVERIFY(IsRegisteredAnswer(ans, question, answer));
 }
 
 void TestAnswers::missingFileMatchesNothing()

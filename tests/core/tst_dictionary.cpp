@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+Q_DECLARE_METATYPE(TextFile::Encoding)
+
 class TestDictionary : public QObject
 {
     Q_OBJECT
@@ -193,6 +195,46 @@ private slots:
         r = LookUpDictionary(path, QStringLiteral("last"));
         QCOMPARE(r.lineNumber, 2);
         QCOMPARE(r.japanese, QStringLiteral("z"));
+    }
+
+    // The same dictionary in CP932, UTF-8 and UTF-8 with a byte-order mark:
+    // the same words found on the same lines, typed characters folded.
+    void lookUpInEitherEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("prefix");
+        QTest::addColumn<TextFile::Encoding>("encoding");
+        QTest::newRow("CP932") << QByteArray() << TextFile::Encoding::Cp932;
+        QTest::newRow("UTF-8") << QByteArray() << TextFile::Encoding::Utf8;
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF") << TextFile::Encoding::Utf8;
+    }
+    void lookUpInEitherEncoding()
+    {
+        QFETCH(QByteArray, prefix);
+        QFETCH(TextFile::Encoding, encoding);
+        const QStringList lines{QStringLiteral("go=行く*動詞"), QStringLiteral("～ing=動名詞"),
+                                QStringLiteral("−5度=マイナス五度"), QStringLiteral("山田表=表"),
+                                QStringLiteral("going=行くこと")};
+        QByteArray bytes = prefix;
+        for (const QString &l : lines)
+            bytes += TextFile::encode(l, encoding) + "\r\n";
+        const QString path = m_dir.filePath(QStringLiteral("either.txt"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        const QList<QPair<QString, int>> lookUps{{QStringLiteral("go"), 0},
+                                                 {QStringLiteral("〜ing"), 1},
+                                                 {QStringLiteral("～ing"), 1},
+                                                 {QStringLiteral("−5"), 2},
+                                                 {QStringLiteral("山田"), 3},
+                                                 {QStringLiteral("goi"), 4}};
+        for (const auto &l : lookUps) {
+            const DictionaryResult r = LookUpDictionary(path, l.first);
+            QCOMPARE(int(r.status), int(DictionaryResult::Found));
+            QCOMPARE(r.lineNumber, l.second);
+            QCOMPARE(r.line, TextFile::decode(TextFile::encode(lines.at(l.second), encoding), encoding));
+        }
+        QCOMPARE(int(LookUpDictionary(path, QStringLiteral("表")).status), int(DictionaryResult::NotFound));
     }
 
     void unreadable_data()

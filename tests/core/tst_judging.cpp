@@ -6,6 +6,7 @@
 #include "drill/Collection.h"
 #include "drill/DrillState.h"
 #include "drill/Judging.h"
+#include "platform/TextFile.h"
 #include "records/Answers.h"
 #include "settings/Settings.h"
 
@@ -22,6 +23,8 @@ private slots:
     void verdict_data();
     void verdict();
     void beginJudgingClearsAcceptedFlag();
+    void answerIsOneLine_data();
+    void answerIsOneLine();
     void firstAnswerEffects_data();
     void firstAnswerEffects();
     void repeatAnswerEffects_data();
@@ -91,6 +94,13 @@ void TestJudging::comparison_data()
     QTest::newRow("extra space") << "I am a boy. " << "I am a boy." << 1 << 1 << false;
     QTest::newRow("empty against sentence without stop") << "" << "Hello!" << 1 << 1 << false;
     QTest::newRow("empty against bare stop") << "" << "." << 0 << 1 << false;
+    // What Linux input methods type equals the collection's CP932 twin.
+    QTest::newRow("wave dash typed, tilde stored") << "〜ing" << "～ing" << 0 << 0 << true;
+    QTest::newRow("minus sign typed") << "−5度" << "－5度" << 0 << 0 << true;
+    QTest::newRow("em dash, case ignored") << "A—B" << "a―b" << 1 << 0 << true;
+    QTest::newRow("tilde stored, without its stop") << "〜ing" << "～ing." << 0 << 1 << true;
+    QTest::newRow("ASCII tilde is another character") << "~ing" << "～ing" << 0 << 0 << false;
+    QTest::newRow("pound sign, UTF-8 collection") << "￡5" << "£5" << 0 << 0 << true;
 }
 
 void TestJudging::comparison()
@@ -135,6 +145,7 @@ void TestJudging::verdict_data()
     QTest::newRow("fill-in whole sentence") << 0 << 0 << 2 << 0 << q << "I am a boy." << true;
     QTest::newRow("fill-in whole sentence, case ignored") << 0 << 0 << 2 << 1 << q
                                                           << "i am a boy." << true;
+    QTest::newRow("fill-in word, folded") << 0 << 0 << 2 << 0 << q << "〜" << true;
     QTest::newRow("fill-in ignores registered answers") << 0 << 0 << 2 << 0 << q << "I'm a boy."
                                                         << false;
 }
@@ -154,7 +165,7 @@ void TestJudging::verdict()
     d.SelfScore = selfScore;
     d.QuestionText = question;
     d.AnswerText = QStringLiteral("I am a boy.");
-    d.HoleWord = QStringLiteral("boy");
+    d.HoleWord = input == QStringLiteral("〜") ? QStringLiteral("～") : QStringLiteral("boy");
     Settings s;
     s.AnswerType = answerType;
     s.IgnoreCase = ignoreCase;
@@ -172,6 +183,42 @@ void TestJudging::beginJudgingClearsAcceptedFlag()
     BeginJudging(d, QStringLiteral("x"));
     QVERIFY(!d.AcceptedAsCorrect);
     QCOMPARE(d.Repeating, 0);
+}
+
+void TestJudging::answerIsOneLine_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("judged");
+    QTest::newRow("one line") << "Yes, I do." << "Yes, I do.";
+    QTest::newRow("LF") << "Yes\nNo" << "Yes No";
+    QTest::newRow("CR LF") << "Yes\r\nNo" << "Yes No";
+    QTest::newRow("bare CR") << "Yes\rNo" << "Yes No";
+    QTest::newRow("two breaks") << "a\n\nb" << "a  b";
+    QTest::newRow("line separator") << "a\u2028b" << "a b";
+}
+
+void TestJudging::answerIsOneLine()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, judged);
+    DrillState d;
+    BeginJudging(d, typed);
+    QCOMPARE(d.InputAnswer, judged);
+    // Accepted, it is one line of the answers file and is found again.
+    const QString ans = m_dir.filePath(QStringLiteral("oneline.ans"));
+    QFile::remove(ans);
+    QVERIFY(AppendAcceptedAnswer(ans, QStringLiteral("問"), d.InputAnswer));
+    QStringList lines;
+    QVERIFY(TextFile::readLines(ans, lines));
+    QCOMPARE(lines, QStringList{QStringLiteral("問=") + judged});
+    DrillState again;
+    BeginJudging(again, typed);
+    QVERIFY(IsRegisteredAnswer(ans, QStringLiteral("問"), again.InputAnswer));
+    // Unflattened, the answer is refused rather than split.
+    if (typed != judged)
+        QVERIFY(!AppendAcceptedAnswer(ans, QStringLiteral("問"), typed));
+    QVERIFY(TextFile::readLines(ans, lines));
+    QCOMPARE(lines.size(), 1);
 }
 
 void TestJudging::firstAnswerEffects_data()
