@@ -115,15 +115,21 @@ bool appendText(const QString &path, const QStringList &lines, QString *message)
             *message = failed;
         return false;
     }
+    const TextFile::Encoding encoding = TextFile::fileEncoding(path);
     for (int i = 0; i < lines.size(); ++i) {
-        if (TextFile::byteLength(lines.at(i)) > LineLimit) {
+        QString refused;
+        QString problem;
+        if (!TextFile::canEncode(lines.at(i), encoding, &refused))
+            problem = TextFile::unstorableMessage(QStringLiteral("%1 行目").arg(i + 1), refused);
+        else if (TextFile::byteLength(lines.at(i), encoding) > LineLimit)
+            problem = QStringLiteral("%1 行目が長すぎます（%2 バイトまで）").arg(i + 1).arg(LineLimit);
+        if (!problem.isEmpty()) {
             if (message)
-                *message = failed + QStringLiteral("\n%1 行目が長すぎます（%2 バイトまで）")
-                                        .arg(i + 1).arg(LineLimit);
+                *message = failed + QLatin1Char('\n') + problem;
             return false;
         }
     }
-    if (!TextFile::appendLines(path, lines)) {
+    if (!TextFile::append(path, lines, TextFile::Policy::Shared)) {
         if (message)
             *message = failed;
         return false;

@@ -52,16 +52,18 @@ Sheet compose(const QStringList &collectionLines, int style, bool toEnglish,
 // The message when a sheet cannot be laid out in full.
 QString composeFailedMessage();
 
-// Limits when saving (CP932 bytes).
+// Limits when saving (bytes of the file's encoding; CP932 bytes of the path).
 constexpr int LineLimit = 49999;
 constexpr int PathLimit = 1999;
 
 // `path` with ".txt" added when its file name has no extension.
 QString withTextExtension(const QString &path);
 
-// Appends the lines to the file (created when missing), each with CR LF.
-// Nothing is written when the path or a line is over its limit or the file
-// cannot be opened; false with *message set to the text to show.
+// Appends the lines to the file (created when missing), each with CR LF, in
+// the file's own encoding (CP932 for a new file); a last line without a line
+// end is ended first. Nothing is written when the path or a line is over its
+// limit, a line holds a character the file's encoding cannot hold, or the
+// file cannot be opened; false with *message set to the text to show.
 bool appendText(const QString &path, const QStringList &lines, QString *message);
 
 } // namespace PrintSheet

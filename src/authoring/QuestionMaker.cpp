@@ -48,8 +48,9 @@ QuestionAdd AddQuestionRecord(const QString &target, const QuestionDraft &draft)
     QString problem = Maker::pathProblem(target);
     if (!problem.isEmpty())
         return refused(problem);
+    const TextFile::Encoding encoding = TextFile::fileEncoding(target);
     problem = Maker::lineProblem(QuestionKeyword(draft.keyword), QStringLiteral("キーワード"),
-                                 Maker::KeywordLimit);
+                                 Maker::KeywordLimit, encoding);
     if (!problem.isEmpty())
         return refused(problem, QuestionAdd::KeywordField);
 
@@ -65,14 +66,14 @@ QuestionAdd AddQuestionRecord(const QString &target, const QuestionDraft &draft)
     };
     for (const auto &line : lines) {
         const QString what = QString::fromUtf16(line.what);
-        problem = Maker::lineProblem(line.text, what, Maker::LineLimit);
+        problem = Maker::lineProblem(line.text, what, Maker::LineLimit, encoding);
         if (problem.isEmpty() && line.text.contains(QLatin1Char('#')))
             problem = hashText(what);
         if (!problem.isEmpty())
             return refused(problem, line.field);
     }
 
-    if (!TextFile::appendLines(target, NewQuestionLines(draft)))
+    if (!TextFile::append(target, NewQuestionLines(draft), TextFile::Policy::Shared))
         return refused(Maker::openFailedText());
     QuestionAdd done;
     done.written = true;

@@ -10,8 +10,10 @@
 //   fill-in words       separated by ","; may be empty
 //   (empty line)
 //
-// Every line ends with CR LF (CP932). The record goes to the end of the file,
-// which is created when missing; nothing already in the file is touched.
+// Every line ends with CR LF (LF in a file that uses LF only), in the file's
+// own encoding (CP932 for a new file). The record goes to the end of the
+// file, which is created when missing; a last line without a line end is
+// ended first; nothing else already in the file is touched.
 #include <QString>
 #include <QStringList>
 
@@ -42,7 +44,8 @@ QStringList NewQuestionLines(const QuestionDraft &draft);
 
 // Checks, in this order: a target is chosen; the English and the Japanese
 // box are not empty; the target path, the keyword (4,999 bytes) and every
-// other line (49,999 bytes) fit, the one-line fields hold no line break, and
+// other line (49,999 bytes) fit (characters and bytes in the file's
+// encoding), the one-line fields hold no line break, and
 // no line but the keyword line holds "#" (the reader would start a new
 // question there and shift every field after it). Then appends the record.
 // Nothing is written when a check fails or the file cannot be opened;

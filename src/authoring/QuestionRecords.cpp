@@ -7,27 +7,36 @@ namespace {
 
 const QChar kHash = QLatin1Char('#');
 
-// The first field of `record` over its limit, as "<name>" text; empty when
-// every field fits.
-QString overLimitField(const QuestionRecord &r)
+struct Field
 {
-    if (TextFile::byteLength(r.Keyword) > Maker::KeywordLimit)
-        return QStringLiteral("キーワード");
-    const struct { const QString *value; const char16_t *name; } fields[] = {
-        {&r.English, u"英文"}, {&r.Japanese, u"日本語訳"},
-        {&r.Comment, u"コメント"}, {&r.Hole, u"穴埋め個所"}};
-    for (const auto &f : fields) {
-        if (TextFile::byteLength(*f.value) > Maker::LineLimit)
-            return QString::fromUtf16(f.name);
-    }
-    return QString();
+    const QString *value;
+    const char16_t *name;
+    int limit;
+};
+
+// The fields of a record with their names and byte limits.
+QVector<Field> fieldsOf(const QuestionRecord &r)
+{
+    return {{&r.Keyword, u"キーワード", Maker::KeywordLimit},
+            {&r.English, u"英文", Maker::LineLimit},
+            {&r.Japanese, u"日本語訳", Maker::LineLimit},
+            {&r.Comment, u"コメント", Maker::LineLimit},
+            {&r.Hole, u"穴埋め個所", Maker::LineLimit}};
 }
 
-QString limitText(const QString &field)
+// The first field that does not fit the file: a character the encoding
+// cannot hold, or more bytes than its limit. Empty when every field fits.
+QString fieldProblem(const QuestionRecord &r, TextFile::Encoding encoding)
 {
-    const int limit = field == QStringLiteral("キーワード") ? Maker::KeywordLimit
-                                                           : Maker::LineLimit;
-    return field + QStringLiteral("が長すぎます（%1 バイトまで）").arg(limit);
+    for (const Field &f : fieldsOf(r)) {
+        const QString name = QString::fromUtf16(f.name);
+        QString refused;
+        if (!TextFile::canEncode(*f.value, encoding, &refused))
+            return TextFile::unstorableMessage(name, refused);
+        if (TextFile::byteLength(*f.value, encoding) > f.limit)
+            return name + QStringLiteral("が長すぎます（%1 バイトまで）").arg(f.limit);
+    }
+    return QString();
 }
 
 } // namespace
@@ -62,7 +71,7 @@ QStringList QuestionRecordLines(const QVector<QuestionRecord> &records)
     return out;
 }
 
-QString CheckEditedRecord(const QuestionRecord &r)
+QString CheckEditedRecord(const QuestionRecord &r, TextFile::Encoding encoding)
 {
     if (r.English.contains(kHash) || r.Japanese.contains(kHash) || r.Comment.contains(kHash)
         || r.Hole.contains(kHash))
@@ -71,8 +80,7 @@ QString CheckEditedRecord(const QuestionRecord &r)
         || Maker::hasLineBreak(r.Japanese) || Maker::hasLineBreak(r.Comment)
         || Maker::hasLineBreak(r.Hole))
         return QStringLiteral("改行を含む文は記入できません");
-    const QString field = overLimitField(r);
-    return field.isEmpty() ? QString() : limitText(field);
+    return fieldProblem(r, encoding);
 }
 
 QString SaveFailedMessage()
@@ -81,7 +89,7 @@ QString SaveFailedMessage()
 }
 
 bool SaveQuestionRecords(const QString &path, const QVector<QuestionRecord> &records,
-                         QString *message)
+                         QString *message, const TextFile::Text &loaded)
 {
     if (path.isEmpty() || TextFile::byteLength(path) > Maker::PathLimit) {
         if (message)
@@ -89,15 +97,17 @@ bool SaveQuestionRecords(const QString &path, const QVector<QuestionRecord> &rec
         return false;
     }
     for (int i = 0; i < records.size(); ++i) {
-        const QString field = overLimitField(records.at(i));
-        if (!field.isEmpty()) {
+        const QString problem = fieldProblem(records.at(i), loaded.encoding);
+        if (!problem.isEmpty()) {
             if (message)
-                *message = QStringLiteral("%1 番目の問題の").arg(i + 1) + limitText(field)
+                *message = QStringLiteral("%1 番目の問題の").arg(i + 1) + problem
                            + QStringLiteral("\n保存しませんでした");
             return false;
         }
     }
-    if (!TextFile::writeLines(path, QuestionRecordLines(records))) {
+    TextFile::Text text = loaded;
+    text.lines = QuestionRecordLines(records);
+    if (!TextFile::write(path, text, TextFile::Policy::Shared)) {
         if (message)
             *message = SaveFailedMessage();
         return false;

@@ -8,6 +8,8 @@
 // scan goes on with the next line, so a "#" inside one of those four lines
 // starts a further row. Writing puts each row back as six lines:
 // "#" + keyword, English, Japanese, comment, fill-in words, an empty line.
+#include "platform/TextFile.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -37,16 +39,20 @@ QStringList QuestionRecordLines(const QVector<QuestionRecord> &records);
 
 // What the learner typed for a row, checked before it replaces the row:
 // "#" would start a record of its own inside the English, Japanese, comment
-// or fill-in line, and every field has its byte limit. Empty when fine,
-// otherwise the message to show.
-QString CheckEditedRecord(const QuestionRecord &record);
+// or fill-in line, a field holds no line break, every character fits the
+// file's encoding and every field its byte limit (bytes of that encoding).
+// Empty when fine, otherwise the message to show.
+QString CheckEditedRecord(const QuestionRecord &record,
+                          TextFile::Encoding encoding = TextFile::Encoding::Cp932);
 
 // Writes the rows over the file at `path` in one atomic step (a missing file
-// is created). Nothing is written when the path or a field is over its byte
-// limit or the file cannot be written; false with *message set to the text
-// to show.
+// is created), in the form `loaded` was read in (encoding, line ends, and the
+// bytes of every line that did not change; a default Text is a new CP932
+// file). Nothing is written when the path or a field is over its byte limit,
+// a field holds a character the encoding cannot hold, or the file cannot be
+// written; false with *message set to the text to show.
 bool SaveQuestionRecords(const QString &path, const QVector<QuestionRecord> &records,
-                         QString *message);
+                         QString *message, const TextFile::Text &loaded = TextFile::Text());
 
 // The message for a collection that cannot be written.
 QString SaveFailedMessage();

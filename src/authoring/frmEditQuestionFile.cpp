@@ -230,6 +230,7 @@ void TfrmEditQuestionFile::ClearForOtherFile()
     cmdSave->setEnabled(false);
     lstData->clear();
     ClearBoxes();
+    m_loaded = TextFile::Text();
 }
 
 void TfrmEditQuestionFile::SetEditedFile(const QString &path)
@@ -278,14 +279,13 @@ void TfrmEditQuestionFile::cmdLoadClick()
 {
     lstData->clear();
     sbInfo->setPanelText(0, QStringLiteral("  読み込み中・・・・"));
-    QStringList lines;
     QString error;
-    if (!TextFile::readLines(m_editedFile, lines, &error)) {
+    if (!TextFile::read(m_editedFile, m_loaded, &error)) {
         platform().message(this, ErrorCaption(), error, MsgKind::Warning);
         return;
     }
     int cutShort = -1;
-    const QVector<QuestionRecord> records = ParseQuestionRecords(lines, &cutShort);
+    const QVector<QuestionRecord> records = ParseQuestionRecords(m_loaded.lines, &cutShort);
     QList<QTreeWidgetItem *> items;
     items.reserve(records.size());
     for (const QuestionRecord &r : records) {
@@ -328,7 +328,7 @@ void TfrmEditQuestionFile::cmdChangeClick()
         return;
     }
     const QuestionRecord r = BoxRecord();
-    const QString problem = CheckEditedRecord(r);
+    const QString problem = CheckEditedRecord(r, m_loaded.encoding);
     if (!problem.isEmpty()) {
         platform().message(this, ErrorCaption(), problem, MsgKind::Warning);
         return;
@@ -351,7 +351,7 @@ void TfrmEditQuestionFile::cmdSaveClick()
 {
     ClearBoxes();
     QString message;
-    if (!SaveQuestionRecords(m_editedFile, Records(), &message)) {
+    if (!SaveQuestionRecords(m_editedFile, Records(), &message, m_loaded)) {
         platform().message(this, ErrorCaption(), message, MsgKind::Warning);
         return;
     }

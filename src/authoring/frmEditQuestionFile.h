@@ -69,6 +69,9 @@ private:
 
     TfrmMain *m_main;
     QString m_editedFile;
+    // The file as last loaded: a save keeps its encoding, line ends and the
+    // bytes of unchanged lines.
+    TextFile::Text m_loaded;
     int m_selectedRow = 0;
     bool m_shown = false;
 };

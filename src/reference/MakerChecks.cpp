@@ -40,9 +40,13 @@ bool hasLineBreak(const QString &text)
     return false;
 }
 
-QString lineProblem(const QString &text, const QString &what, int limit)
+QString lineProblem(const QString &text, const QString &what, int limit,
+                    TextFile::Encoding encoding)
 {
-    if (TextFile::byteLength(text) > limit)
+    QString refused;
+    if (!TextFile::canEncode(text, encoding, &refused))
+        return TextFile::unstorableMessage(what, refused);
+    if (TextFile::byteLength(text, encoding) > limit)
         return tooLongText(what, limit);
     if (hasLineBreak(text))
         return lineBreakText(what);

@@ -36,13 +36,15 @@ ReferenceAdd AddReferenceEntry(const QString &target, const QString &keyword,
     QString problem = Maker::pathProblem(target);
     if (!problem.isEmpty())
         return refused(problem);
-    problem = Maker::lineProblem(keyword, QStringLiteral("キーワード"), Maker::KeywordLimit);
+    const TextFile::Encoding encoding = TextFile::fileEncoding(target);
+    problem = Maker::lineProblem(keyword, QStringLiteral("キーワード"), Maker::KeywordLimit,
+                                 encoding);
     if (!problem.isEmpty())
         return refused(problem, ReferenceAdd::KeywordField);
     for (int i = 0; i < explanation.size(); ++i) {
         const QString &line = explanation.at(i);
         const QString what = QStringLiteral("解説の %1 行目").arg(i + 1);
-        problem = Maker::lineProblem(line, what, Maker::LineLimit);
+        problem = Maker::lineProblem(line, what, Maker::LineLimit, encoding);
         if (problem.isEmpty() && line.contains(QLatin1Char('#')))
             problem = what + QStringLiteral("に「#」は使えません。\n"
                                             "「#」を含む行はキーワードの行として読まれてしまいます。");
@@ -50,7 +52,8 @@ ReferenceAdd AddReferenceEntry(const QString &target, const QString &keyword,
             return refused(problem, ReferenceAdd::ExplanationField);
     }
 
-    if (!TextFile::appendLines(target, ReferenceEntryLines(keyword, explanation)))
+    if (!TextFile::append(target, ReferenceEntryLines(keyword, explanation),
+                          TextFile::Policy::Shared))
         return refused(Maker::openFailedText());
     ReferenceAdd done;
     done.written = true;

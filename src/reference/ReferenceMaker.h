@@ -6,8 +6,10 @@
 //   line 1 .. line N  as the explanation box displays them
 //   (empty line)
 //
-// Every line ends with CR LF (CP932). The entry goes to the end of the file,
-// which is created when missing; nothing already in the file is touched.
+// Every line ends with CR LF (LF in a file that uses LF only), in the file's
+// own encoding (CP932 for a new file). The entry goes to the end of the
+// file, which is created when missing; a last line without a line end is
+// ended first; nothing else already in the file is touched.
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +26,8 @@ QStringList ReferenceEntryLines(const QString &keyword, const QStringList &expla
 
 // Checks, in this order: a target is chosen; the keyword is not empty; the
 // first explanation line is not empty; the target path, the keyword and each
-// explanation line fit their byte limits, hold no line break, and no
+// explanation line fit the file's encoding and their byte limits, hold no
+// line break, and no
 // explanation line holds "#" (a reader would take such a line for the header
 // of an entry). Then appends the entry. Nothing is written when a check
 // fails or the file cannot be opened; `message` says why.

@@ -39,6 +39,7 @@ private slots:
     void initTestCase() { Clock::install(&clock); }
     void cleanupTestCase() { Clock::install(nullptr); }
 
+    void rewriteKeepsUntouchedBytes_data();
     void rewriteKeepsUntouchedBytes();
     void rowsOfACollection_data();
     void rowsOfACollection();
@@ -66,35 +67,55 @@ private slots:
 
 // --- editor ------------------------------------------------------------------------
 
+void TestAuthoring::rewriteKeepsUntouchedBytes_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::newRow("CP932") << "CP932";
+    QTest::newRow("CP932, LF only") << "LF";
+    QTest::newRow("UTF-8") << "UTF-8";
+    QTest::newRow("UTF-8 with BOM") << "BOM";
+}
+
 void TestAuthoring::rewriteKeepsUntouchedBytes()
 {
-    // Three records in the editor's own form, CP932 with CR LF. The first
-    // holds a byte that is not valid CP932 (0x80), which must come back as it
-    // was; only the middle record is changed.
-    const QByteArray first = "#have to\r\nI have to go.\r\n\x93\xfa\x96\x7b \x80\r\n"
-                             "comment\r\ngo\r\n\r\n";
-    const QByteArray middleOld = "#can\r\nShe can swim.\r\n\x93\xfa\x96\x7b\r\n"
-                                 "\x83\x52\x83\x81\x83\x93\x83\x67\r\nswim\r\n\r\n";
-    const QByteArray last = "#\x83\x4c\x81\x5b\x83\x8f\x81\x5b\x83\x68\x82\xc8\x82\xb5\r\n"
-                            "It is fine.\r\n\x90\xb0\x82\xea\r\n\x83\x52\x83\x81\x83\x93\x83\x67\r\n\r\n\r\n";
+    // Three records in the editor's own form; only the middle one is
+    // changed. The first holds a byte the encoding does not know (0x80) and,
+    // in CP932, a duplicate code (0x8790, shown as the 0x81E0 character): an
+    // untouched record comes back byte for byte.
+    QFETCH(QString, form);
+    const bool cp932 = form == QLatin1String("CP932") || form == QLatin1String("LF");
+    const QByteArray eol = form == QLatin1String("LF") ? "\n" : "\r\n";
+    const QByteArray bom = form == QLatin1String("BOM") ? "\xEF\xBB\xBF" : "";
+    auto bytesOf = [&](const QStringList &lines) {
+        QByteArray out;
+        for (const QString &l : lines)
+            out += TextFile::encode(l, cp932 ? TextFile::Encoding::Cp932 : TextFile::Encoding::Utf8) + eol;
+        return out;
+    };
+    QByteArray first = bytesOf({"#have to", "I have to go.", u("日本 X"), "comment", "go", ""});
+    if (cp932)
+        first.replace("X", "\x80\x87\x90");
+    else if (form == QLatin1String("BOM"))
+        first.replace("X", "\x80");
+    const QByteArray middleOld = bytesOf({"#can", "She can swim.", u("日本"), u("コメント"), "swim", ""});
+    const QByteArray last = bytesOf({u("#キーワードなし"), "It is fine.", u("晴れ"), u("コメント"), "", ""});
     const QString path = dir.filePath(QStringLiteral("rewrite.txt"));
-    QVERIFY(writeAll(path, first + middleOld + last));
+    QVERIFY(writeAll(path, bom + first + middleOld + last));
 
-    QStringList lines;
-    QVERIFY(TextFile::readLines(path, lines));
-    QVector<QuestionRecord> rows = ParseQuestionRecords(lines);
+    TextFile::Text text;
+    QVERIFY(TextFile::read(path, text));
+    QVector<QuestionRecord> rows = ParseQuestionRecords(text.lines);
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows.at(1).Keyword, QStringLiteral("can"));
     QCOMPARE(rows.at(2).Keyword, u("キーワードなし"));
     rows[1].English = QStringLiteral("She can swim very well.");
-    rows[1].Japanese = u("彼女は上手に泳げます。");
+    rows[1].Japanese = u("彼女は上手に泳げます〜");
 
     QString message;
-    QVERIFY(SaveQuestionRecords(path, rows, &message));
-    const QByteArray middleNew = "#can\r\nShe can swim very well.\r\n"
-                                 "\x94\xde\x8f\x97\x82\xcd\x8f\xe3\x8e\xe8\x82\xc9\x89\x6a\x82\xb0\x82\xdc\x82\xb7\x81\x42\r\n"
-                                 "\x83\x52\x83\x81\x83\x93\x83\x67\r\nswim\r\n\r\n";
-    QCOMPARE(readAll(path), first + middleNew + last);
+    QVERIFY(SaveQuestionRecords(path, rows, &message, text));
+    const QByteArray middleNew = bytesOf({"#can", "She can swim very well.",
+                                          u("彼女は上手に泳げます〜"), u("コメント"), "swim", ""});
+    QCOMPARE(readAll(path), bom + first + middleNew + last);
 }
 
 void TestAuthoring::rowsOfACollection_data()
@@ -210,15 +231,22 @@ void TestAuthoring::editedRecordChecks_data()
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("accepted");
+    QTest::addColumn<bool>("utf8"); // the edited file is UTF-8
 
-    QTest::newRow("# in the keyword is kept") << 0 << "C#" << true;
-    QTest::newRow("# in the English") << 1 << "No. #1" << false;
-    QTest::newRow("# in the Japanese") << 2 << u("＃ではなく#") << false;
-    QTest::newRow("# in the comment") << 3 << "#" << false;
-    QTest::newRow("# in the fill-in words") << 4 << "a,#b" << false;
-    QTest::newRow("full-width sharp is an ordinary character") << 3 << u("＃１") << true;
-    QTest::newRow("line break in the comment") << 3 << "a\nb" << false;
-    QTest::newRow("English over its limit") << 1 << QString(50000, QLatin1Char('e')) << false;
+    QTest::newRow("# in the keyword is kept") << 0 << "C#" << true << false;
+    QTest::newRow("# in the English") << 1 << "No. #1" << false << false;
+    QTest::newRow("# in the Japanese") << 2 << u("＃ではなく#") << false << false;
+    QTest::newRow("# in the comment") << 3 << "#" << false << false;
+    QTest::newRow("# in the fill-in words") << 4 << "a,#b" << false << false;
+    QTest::newRow("full-width sharp is an ordinary character") << 3 << u("＃１") << true << false;
+    QTest::newRow("line break in the comment") << 3 << "a\nb" << false << false;
+    QTest::newRow("English over its limit") << 1 << QString(50000, QLatin1Char('e')) << false << false;
+    QTest::newRow("e acute, CP932 file") << 1 << u("café") << false << false;
+    QTest::newRow("e acute, UTF-8 file") << 1 << u("café") << true << true;
+    QTest::newRow("wave dash, CP932 file") << 2 << u("〜ing") << true << false;
+    // Bytes count in the file's encoding: 20,000 kana are 60,000 UTF-8 bytes.
+    QTest::newRow("20,000 kana, CP932 file") << 3 << QString(20000, QChar(0x3042)) << true << false;
+    QTest::newRow("20,000 kana, UTF-8 file") << 3 << QString(20000, QChar(0x3042)) << false << true;
 }
 
 void TestAuthoring::editedRecordChecks()
@@ -226,10 +254,14 @@ void TestAuthoring::editedRecordChecks()
     QFETCH(int, field);
     QFETCH(QString, value);
     QFETCH(bool, accepted);
+    QFETCH(bool, utf8);
     QuestionRecord r{"k", "E.", "J", "C", "h"};
     QString *fields[] = {&r.Keyword, &r.English, &r.Japanese, &r.Comment, &r.Hole};
     *fields[field] = value;
-    QCOMPARE(CheckEditedRecord(r).isEmpty(), accepted);
+    const QString problem = CheckEditedRecord(r, utf8 ? TextFile::Encoding::Utf8 : TextFile::Encoding::Cp932);
+    QCOMPARE(problem.isEmpty(), accepted);
+    if (!accepted && value.contains(QChar(0xE9)))
+        QCOMPARE(problem, TextFile::unstorableMessage(u("英文"), u("é")));
 }
 
 // --- new text files ------------------------------------------------------------------
@@ -412,6 +444,22 @@ void TestAuthoring::saveAppends()
     QVERIFY(PrintSheet::appendText(path, first, &message));
     QVERIFY(PrintSheet::appendText(path, {"second"}, &message));
     QCOMPARE(readAll(path), QByteArray("No. 1 : \x90\xb0\x82\xea\x82\xc5\x82\xb7\x81\x42\r\n\t>>\r\n\r\nsecond\r\n"));
+
+    // A file whose last line has no line end: the old bytes stay, the sheet
+    // starts on a line of its own.
+    const QString edited = dir.filePath(QStringLiteral("edited.txt"));
+    QVERIFY(writeAll(edited, "my notes\r\nlast"));
+    QVERIFY(PrintSheet::appendText(edited, {"No. 1"}, &message));
+    QCOMPARE(readAll(edited), QByteArray("my notes\r\nlast\r\nNo. 1\r\n"));
+
+    // A CP932 sheet refuses what CP932 cannot hold, naming the line and the
+    // character; a UTF-8 sheet takes it.
+    QVERIFY(!PrintSheet::appendText(edited, {"ok", u("caf\u00e9")}, &message));
+    QCOMPARE(message, u("保存に失敗しました\n") + TextFile::unstorableMessage(u("2 行目"), u("\u00e9")));
+    QCOMPARE(readAll(edited), QByteArray("my notes\r\nlast\r\nNo. 1\r\n"));
+    QVERIFY(writeAll(edited, u("メモ\n").toUtf8()));
+    QVERIFY(PrintSheet::appendText(edited, {u("caf\u00e9")}, &message));
+    QCOMPARE(readAll(edited), u("メモ\ncaf\u00e9\n").toUtf8());
 
     QCOMPARE(PrintSheet::withTextExtension("/a/sheet"), QStringLiteral("/a/sheet.txt"));
     QCOMPARE(PrintSheet::withTextExtension("/a.b/sheet"), QStringLiteral("/a.b/sheet.txt"));

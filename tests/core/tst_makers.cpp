@@ -231,6 +231,89 @@ private slots:
         QCOMPARE(fileBytes(path), accepted ? expected : QByteArray("<missing>"));
     }
 
+    // Both makers, every field, in CP932, UTF-8 and UTF-8-with-BOM files:
+    // stored and found again, or refused naming the character and the field
+    // with the file untouched. Nothing is ever written as "?".
+    void fieldsInEitherEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("stored");
+        const QByteArray sjis = crlf(strings({"#a", "A.", "あ", "c", "", ""}));
+        const QByteArray utf8 = QStringLiteral("#a\r\nA.\r\nあ\r\nc\r\n\r\n\r\n").toUtf8();
+        const QList<QPair<const char *, QByteArray>> files{
+            {"CP932", sjis}, {"UTF-8", utf8}, {"UTF-8 with BOM", "\xEF\xBB\xBF" + utf8}, {"new", {}}};
+        for (const auto &file : files) {
+            const bool cp932 = file.second.isEmpty() || file.second == sjis;
+            for (const char *t : {"Zoë", "山田表", "〜ing", "café", "−5度", "Room=5", "[x", ";x"}) {
+                const QString text = QString::fromUtf8(t);
+                const bool fits = TextFile::canEncode(text, TextFile::Encoding::Cp932);
+                QTest::addRow("%s file, %s", file.first, t) << file.second << text << (fits || !cp932);
+            }
+        }
+    }
+    void fieldsInEitherEncoding()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, text);
+        QFETCH(bool, stored);
+        const QString what = text.contains(QStringLiteral("ë")) ? QStringLiteral("ë") : QStringLiteral("é");
+
+        // Reference maker: the keyword and an explanation line.
+        QString path = before.isEmpty() ? freshPath() : fileWith(before);
+        const ReferenceAdd r = AddReferenceEntry(path, text, {QStringLiteral("x ") + text});
+        QCOMPARE(r.written, stored);
+        QVERIFY(!fileBytes(path).contains('?'));
+        if (stored) {
+            const ReferenceEntry e = FindReference(path, text);
+            QCOMPARE(int(e.status), int(ReferenceEntry::Found));
+            QCOMPARE(e.lines.size(), 1);
+            QVERIFY(TextFile::sameText(e.lines.at(0), QStringLiteral("x ") + text));
+        } else {
+            QCOMPARE(r.message, TextFile::unstorableMessage(QStringLiteral("キーワード"), what));
+            QCOMPARE(fileBytes(path), before.isEmpty() ? QByteArray("<missing>") : before);
+        }
+
+        // Question maker: every line of the record.
+        path = before.isEmpty() ? freshPath() : fileWith(before);
+        const QuestionDraft d{text, QStringLiteral("E ") + text, QStringLiteral("日") + text,
+                              QStringLiteral("h") + text, {QStringLiteral("c") + text}};
+        const QuestionAdd q = AddQuestionRecord(path, d);
+        QCOMPARE(q.written, stored);
+        QVERIFY(!fileBytes(path).contains('?'));
+        if (stored) {
+            QStringList index;
+            QString error;
+            QVERIFY2(ScanCollection(path, index, &error), qPrintable(error));
+            DrillState s;
+            QVERIFY(LoadQuestion(path, index.constLast().toInt(), 0, s, &error));
+            QVERIFY(TextFile::sameText(s.CurrentKeyword, QLatin1Char('#') + text));
+            QVERIFY(TextFile::sameText(s.AnswerText, d.english));
+            QVERIFY(TextFile::sameText(s.QuestionText, d.japanese));
+            QVERIFY(TextFile::sameText(s.CommentText, QStringLiteral("c") + text));
+            QVERIFY(TextFile::sameText(s.HoleWords, d.hole));
+            QVERIFY(fileBytes(path).startsWith(before));
+        } else {
+            QCOMPARE(q.message, TextFile::unstorableMessage(QStringLiteral("キーワード"), what));
+            QCOMPARE(int(q.field), int(QuestionAdd::KeywordField));
+            QCOMPARE(fileBytes(path), before.isEmpty() ? QByteArray("<missing>") : before);
+        }
+    }
+
+    void refusalNamesTheField()
+    {
+        const QString path = fileWith(crlf(strings({"#a", "1", "x", ""})));
+        const ReferenceAdd r = AddReferenceEntry(path, QStringLiteral("k"),
+                                                 {QStringLiteral("ok"), QStringLiteral("naïve")});
+        QCOMPARE(r.message, TextFile::unstorableMessage(QStringLiteral("解説の 2 行目"), QStringLiteral("ï")));
+        QCOMPARE(int(r.field), int(ReferenceAdd::ExplanationField));
+        QVERIFY(r.message.contains(QStringLiteral("U+00EF")));
+        const QuestionAdd q = AddQuestionRecord(path, {QStringLiteral("k"), QStringLiteral("E."),
+                                                       QStringLiteral("日"), QStringLiteral("Zoë"), {}});
+        QCOMPARE(q.message, TextFile::unstorableMessage(QStringLiteral("穴の場所指定"), QStringLiteral("ë")));
+        QCOMPARE(int(q.field), int(QuestionAdd::HoleField));
+    }
+
     void unopenableTarget()
     {
         // A folder cannot be opened for appending.
@@ -292,6 +375,23 @@ private slots:
         const QuestionAdd r = AddQuestionRecord(path, d);
         QVERIFY2(r.written, qPrintable(r.message));
         QCOMPARE(fileBytes(path), before + expected);
+    }
+
+    void questionAfterAnUnendedLine()
+    {
+        // The last record's fill-in words end the file without a line end.
+        const QString path = fileWith(crlf(strings({"#a", "A run.", "あ", "c"})) + "run");
+        QVERIFY(AddQuestionRecord(path, {QStringLiteral("k2"), QStringLiteral("B."),
+                                         QStringLiteral("い"), QString(), {}}).written);
+        QCOMPARE(fileBytes(path), crlf(strings({"#a", "A run.", "あ", "c", "run"}))
+                                      + crlf(NewQuestionLines({QStringLiteral("k2"), QStringLiteral("B."),
+                                                               QStringLiteral("い"), QString(), {}})));
+        DrillState d;
+        QString error;
+        QVERIFY(LoadQuestion(path, 0, 0, d, &error));
+        QCOMPARE(d.HoleWords, QStringLiteral("run"));
+        QVERIFY(LoadQuestion(path, 5, 0, d, &error));
+        QCOMPARE(d.CurrentKeyword, QStringLiteral("#k2"));
     }
 
     void questionReadBack()
