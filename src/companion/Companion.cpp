@@ -41,7 +41,8 @@ bool handOverPosition(const QString &path, int left, int top, int width, int hei
 {
     if (path.isEmpty())
         return true;
-    IniFile ini(Paths::folderOf(path) + QStringLiteral("Setup.ini"));
+    // The companion's own settings file: it keeps its encoding.
+    IniFile ini(Paths::folderOf(path) + QStringLiteral("Setup.ini"), TextFile::Policy::Shared);
     ini.writeInt(QStringLiteral("Setup"), QStringLiteral("left"), left + width);
     ini.writeInt(QStringLiteral("Setup"), QStringLiteral("top"), top + height);
     return ini.save(error);

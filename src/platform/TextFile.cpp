@@ -579,7 +579,7 @@ Encoding detect(const QByteArray &bytes)
 QString decode(const QByteArray &bytes, Encoding encoding)
 {
     if (isUtf8(encoding)) {
-        const qsizetype from = contentStart(bytes);
+        const qsizetype from = encoding == Encoding::Utf8Bom ? contentStart(bytes) : 0;
         return decodeUtf8(bytes.constData() + from, bytes.size() - from);
     }
     return decodeCp932(bytes.constData(), bytes.size());

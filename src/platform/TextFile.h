@@ -57,7 +57,7 @@ enum class Policy { Own, Shared };
 // --- text <-> bytes -----------------------------------------------------------
 // The encoding of a file's bytes by the rule above (an empty file is CP932).
 Encoding detect(const QByteArray &bytes);
-// Lossless decoding; a leading byte-order mark is skipped for UTF-8.
+// Lossless decoding; a leading byte-order mark is skipped for Utf8Bom.
 QString decode(const QByteArray &bytes, Encoding encoding);
 // detect() then decode().
 QString decode(const QByteArray &bytes);

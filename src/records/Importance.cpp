@@ -86,9 +86,12 @@ bool rewrite(const QString &impFile, const QString &scratchFile, int questionLin
         setError(error, impFile + QStringLiteral(" の名前を変更できませんでした"));
         return false;
     }
-    QStringList lines;
+    // Read and written back as a whole, so that lines not changed keep
+    // their bytes.
+    TextFile::Text text;
+    QStringList &lines = text.lines;
     QString why;
-    bool ok = TextFile::readLines(scratchFile, lines, &why);
+    bool ok = TextFile::read(scratchFile, text, &why);
     if (ok) {
         const int at = findLine(lines, questionLine, nullptr);
         if (at >= 0) {
@@ -99,7 +102,7 @@ bool rewrite(const QString &impFile, const QString &scratchFile, int questionLin
         } else if (newLevel > 0) {
             lines.append(pairLine(newLevel, questionLine));
         }
-        ok = TextFile::writeLines(impFile, lines, &why);
+        ok = TextFile::write(impFile, text, TextFile::Policy::Own, &why);
     }
     if (!ok) {
         // The scratch file still holds every mark: it takes the place of

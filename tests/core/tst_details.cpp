@@ -1,4 +1,5 @@
 // Day and month counts and the recent-drill slots.
+#include "platform/IniFile.h"
 #include "records/RecordPaths.h"
 #include "records/StudyDetails.h"
 #include "records_support.h"
@@ -22,6 +23,8 @@ private slots:
     void collectionsShareSlotCounter();
     void slotReadAtStartUp_data();
     void slotReadAtStartUp();
+    void collectionNamesReadBackExactly_data();
+    void collectionNamesReadBackExactly();
 };
 
 namespace {
@@ -289,6 +292,43 @@ void TestDetails::slotReadAtStartUp()
     QVERIFY(SaveNowDetail(f.settings, st, QStringLiteral("55")));
     QCOMPARE(QString::number(st.NowCount), nextKey);
     QCOMPARE(read(TempFile(f.settings), "Question", nextKey), QStringLiteral("55"));
+}
+
+void TestDetails::collectionNamesReadBackExactly_data()
+{
+    QTest::addColumn<QString>("base");
+    QTest::newRow("umlaut") << QStringLiteral("Übung");
+    QTest::newRow("wave dash") << QStringLiteral("単語〜");
+    QTest::newRow("lone lead byte at the end") << QStringLiteral("Unit\uF783");
+    QTest::newRow("equals sign") << QStringLiteral("Room=5");
+    QTest::newRow("leading [") << QStringLiteral("[x");
+    QTest::newRow("leading ;") << QStringLiteral(";x");
+    QTest::newRow("trail byte 0x5C") << QStringLiteral("山田表");
+}
+
+void TestDetails::collectionNamesReadBackExactly()
+{
+    // The year file and the recent-drill file are sectioned by collection
+    // name: two answers and two drills land in one section each.
+    QFETCH(QString, base);
+    RecordsFolder f(base);
+    const DateStrings d = datesAt(2001, 3, 9);
+    StudyDetailState st;
+    answer(f.settings, d, st, true);
+    answer(f.settings, d, st, false);
+    StudyDetailState again;
+    GetYearDetail(f.settings, d, again);
+    QCOMPARE(again.MonthAsked, 2);
+    QCOMPARE(again.MonthAtari, 1);
+    QCOMPARE(IniFile(YearDetailFile(f.settings, d)).sections(), QStringList{base});
+
+    st.NowCount = LoadRecentDrillSlot(f.settings);
+    QVERIFY(SaveNowDetail(f.settings, st, QStringLiteral("70")));
+    QVERIFY(SaveNowDetail(f.settings, st, QStringLiteral("80")));
+    QCOMPARE(LoadRecentDrillSlot(f.settings), 2);
+    const IniFile temp(TempFile(f.settings));
+    QCOMPARE(temp.sections(), QStringList{base});
+    QCOMPARE(temp.readString(base, QStringLiteral("2")), QStringLiteral("80"));
 }
 
 QTEST_GUILESS_MAIN(TestDetails)

@@ -1,5 +1,6 @@
 // Question data file: one INI section per English sentence with asked,
 // correct and rate; and the names of every per-user record file.
+#include "platform/IniFile.h"
 #include "records/QuestionData.h"
 #include "records/RecordPaths.h"
 #include "records_support.h"
@@ -19,6 +20,8 @@ private slots:
     void answerSequence();
     void unreadableCountsReadAsZero();
     void saveFailsWithoutUserFolder();
+    void sentencesReadBackExactly_data();
+    void sentencesReadBackExactly();
 };
 
 void TestQuestionData::recordPaths_data()
@@ -168,6 +171,48 @@ void TestQuestionData::saveFailsWithoutUserFolder()
     QVERIFY(!SaveQuestionData(QuestionDataFile(f.settings), QStringLiteral("A cat."),
                               QuestionData(), &error));
     QVERIFY(!error.isEmpty());
+}
+
+void TestQuestionData::sentencesReadBackExactly_data()
+{
+    QTest::addColumn<QString>("sentence");
+    // A collection line cut after the lead byte of a two-byte character.
+    QTest::newRow("lone lead byte at the end") << QStringLiteral("It is a pen.\uF783");
+    QTest::newRow("lone lead byte 0x81 at the end") << QStringLiteral("Yes\uF781");
+    QTest::newRow("diaeresis") << QStringLiteral("Zoë is here.");
+    QTest::newRow("trail byte 0x5C") << QStringLiteral("山田表");
+    QTest::newRow("wave dash") << QStringLiteral("〜ing");
+    QTest::newRow("e acute") << QStringLiteral("A café.");
+    QTest::newRow("minus sign") << QStringLiteral("It is −5度.");
+    QTest::newRow("equals sign") << QStringLiteral("Room=5");
+    QTest::newRow("leading [") << QStringLiteral("[x");
+    QTest::newRow("leading ;") << QStringLiteral(";x");
+    QTest::newRow("in quotes") << QStringLiteral("\"Yes.\"");
+    QTest::newRow("end spaces") << QStringLiteral(" Yes. ");
+}
+
+void TestQuestionData::sentencesReadBackExactly()
+{
+    // Three answers to one sentence between others: one section, counted
+    // three times, whatever the sentence holds.
+    QFETCH(QString, sentence);
+    RecordsFolder f;
+    const QString file = QuestionDataFile(f.settings);
+    const QString other = QStringLiteral("He is a boy.");
+    for (int i = 0; i < 3; ++i) {
+        for (const QString &s : {other, sentence}) {
+            QuestionData d = LoadQuestionData(file, s);
+            QCOMPARE(d.Asked, i);
+            CountQuestionAnswer(d, s == sentence);
+            QVERIFY(SaveQuestionData(file, s, d));
+        }
+    }
+    const QuestionData back = LoadQuestionData(file, sentence);
+    QCOMPARE(back.Asked, 3);
+    QCOMPARE(back.Atari, 3);
+    QCOMPARE(back.Rate, QStringLiteral("100"));
+    QCOMPARE(LoadQuestionData(file, other).Atari, 0);
+    QCOMPARE(IniFile(file).sections(), QStringList({other, sentence}));
 }
 
 QTEST_GUILESS_MAIN(TestQuestionData)

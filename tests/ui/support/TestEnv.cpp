@@ -9,9 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-TestEnv::TestEnv()
+TestEnv::TestEnv(const QString &subfolder)
 {
     m_folder = m_dir.path() + QLatin1Char('/');
+    if (!subfolder.isEmpty()) {
+        m_folder += subfolder + QLatin1Char('/');
+        QDir().mkpath(m_folder);
+    }
     Paths::setProgramFolder(m_folder);
     Platform::install(&platform);
     Clock::install(&clock);

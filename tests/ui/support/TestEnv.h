@@ -26,7 +26,9 @@
 class TestEnv
 {
 public:
-    TestEnv();
+    // `subfolder` (optional) puts the program folder one level down, under
+    // a name of the test's choosing (a path with characters of any script).
+    explicit TestEnv(const QString &subfolder = QString());
     ~TestEnv();
     TestEnv(const TestEnv &) = delete;
     TestEnv &operator=(const TestEnv &) = delete;
@@ -57,7 +59,8 @@ public:
     QString readIni(const QString &relative, const QString &section, const QString &key,
                     const QString &def = QString()) const;
 
-    // Files: CP932 lines written with CR LF, or a copy of an existing file.
+    // Files: lines written with CR LF as the program writes its own files
+    // (CP932 when it holds them exactly), or a copy of an existing file.
     bool writeLines(const QString &relative, const QStringList &lines);
     bool copyFile(const QString &source, const QString &relative);
     // The bundled data beside the program: dictionary/Question.txt,
