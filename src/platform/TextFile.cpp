@@ -363,49 +363,51 @@ bool usesLfOnly(const QByteArray &bytes)
     return bytes.contains('\n') && !bytes.contains("\r\n");
 }
 
-// Splits bytes into lines (LF or CR LF) from `from` on and decodes each.
-void decodeLines(const QByteArray &bytes, qsizetype from, Encoding encoding,
-                 QStringList &lines, QList<qsizetype> *dupLines = nullptr)
+// Calls `line(start, stop)` for every line of `bytes` from `from` on (LF or
+// CR LF, line end excluded; a last line without a line end counts).
+template <typename F>
+void forEachLine(const QByteArray &bytes, qsizetype from, F line)
 {
     const char *data = bytes.constData();
     const qsizetype size = bytes.size();
     qsizetype start = from;
     while (start < size) {
-        qsizetype nl = bytes.indexOf('\n', start);
-        const qsizetype end = nl < 0 ? size : nl;
-        qsizetype stop = end;
+        const qsizetype nl = bytes.indexOf('\n', start);
+        qsizetype stop = nl < 0 ? size : nl;
         if (stop > start && data[stop - 1] == '\r')
             --stop;
-        if (isUtf8(encoding)) {
-            lines.append(decodeUtf8(data + start, stop - start));
-        } else {
-            bool dup = false;
-            lines.append(decodeCp932(data + start, stop - start, &dup));
-            if (dup && dupLines)
-                dupLines->append(lines.size() - 1);
-        }
+        line(start, stop);
         if (nl < 0)
             break;
         start = nl + 1;
     }
 }
 
+// Decodes each line of `bytes` from `from` on; *dupLines gets the numbers of
+// the lines that hold a duplicate CP932 code.
+void decodeLines(const QByteArray &bytes, qsizetype from, Encoding encoding,
+                 QStringList &lines, QList<qsizetype> *dupLines = nullptr)
+{
+    forEachLine(bytes, from, [&](qsizetype start, qsizetype stop) {
+        const char *p = bytes.constData() + start;
+        if (isUtf8(encoding)) {
+            lines.append(decodeUtf8(p, stop - start));
+            return;
+        }
+        bool dup = false;
+        lines.append(decodeCp932(p, stop - start, &dup));
+        if (dup && dupLines)
+            dupLines->append(lines.size() - 1);
+    });
+}
+
 // The bytes of each line of `bytes` from `from` on, line ends excluded.
 QList<QByteArray> byteLines(const QByteArray &bytes, qsizetype from)
 {
     QList<QByteArray> out;
-    qsizetype start = from;
-    while (start < bytes.size()) {
-        const qsizetype nl = bytes.indexOf('\n', start);
-        const qsizetype end = nl < 0 ? bytes.size() : nl;
-        qsizetype stop = end;
-        if (stop > start && bytes.at(stop - 1) == '\r')
-            --stop;
+    forEachLine(bytes, from, [&](qsizetype start, qsizetype stop) {
         out.append(bytes.mid(start, stop - start));
-        if (nl < 0)
-            break;
-        start = nl + 1;
-    }
+    });
     return out;
 }
 

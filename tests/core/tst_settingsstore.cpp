@@ -5,6 +5,7 @@
 
 #include "platform/DateStrings.h"
 #include "platform/IniFile.h"
+#include "drill/QuestionSet.h"
 #include "platform/TextFile.h"
 #include "settings/MainWindowState.h"
 #include "settings/RecentFiles.h"
@@ -391,6 +392,49 @@ private slots:
         // The two lists are separate.
         QVERIFY(RecentFileNames(m_s, RecentList::Reference).isEmpty());
         QCOMPARE(RecentFilePath(m_s, RecentList::Reference, QStringLiteral("Basic.txt")), QString());
+    }
+
+    // Collection names and folders of any script through Setup.ini: the
+    // recent list finds the path again, the resume position is one key that
+    // reads back, the default paths survive a save and a load.
+    void namesAndPathsReadBack_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        const QStringList names{"Übung.txt", "単語〜.txt", "Room=5.txt", "[x.txt", ";x.txt",
+                                "山田表.txt", "café −5度.txt", " spaced .txt"};
+        for (const QString &n : names)
+            QTest::addRow("%s", qPrintable(n)) << QStringLiteral("home/zoë/") << n;
+    }
+    void namesAndPathsReadBack()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        const QString path = m_s.ProgramFolder + folder + name;
+        bool added = false;
+        QVERIFY(AddRecentFile(m_s, RecentList::Question, path, &added));
+        QVERIFY(added);
+        QVERIFY(AddRecentFile(m_s, RecentList::Question, path, &added));
+        QVERIFY(!added);
+        QCOMPARE(RecentFileNames(m_s, RecentList::Question), QStringList{name});
+        QCOMPARE(RecentFilePath(m_s, RecentList::Question, name), path);
+
+        for (int pos : {3, 4, 5})
+            QVERIFY(SaveContinuePos(m_s.setupIniPath(), name, pos));
+        QCOMPARE(ReadContinuePos(m_s.setupIniPath(), name), 5);
+        QCOMPARE(IniFile(m_s.setupIniPath()).keys(QStringLiteral("NotRandomContinue")), QStringList{name});
+
+        Settings w = m_s;
+        w.defQuestionFilePath = path;
+        w.defReferenceFilePath = m_s.ProgramFolder + folder + QStringLiteral("参考書.txt");
+        QVERIFY(SaveSettings(w));
+        Settings r = m_s;
+        LoadSettings(r);
+        QCOMPARE(r.defQuestionFilePath, path);
+        QCOMPARE(r.defReferenceFilePath, w.defReferenceFilePath);
+        QByteArray bytes;
+        QVERIFY(TextFile::readBytes(m_s.setupIniPath(), bytes));
+        QVERIFY(!bytes.contains('?'));
     }
 
     void recentSameNameOtherFolder()
