@@ -1,10 +1,12 @@
 #include "app/frmAbout.h"
 
 #include "platform/Platform.h"
+#include "platform/Version.h"
 #include "records/frmResultCommon.h"
 #include "widgets/Icons.h"
 #include "widgets/Look.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -28,9 +30,13 @@ TLightLabel::TLightLabel(const QString &text, QWidget *parent) : QLabel(text, pa
 void TLightLabel::setLook(Look look)
 {
     m_look = look;
+    // The theme's button text and link colours: black and blue in a light
+    // theme, and readable in a dark one.
+    const QPalette theme = QApplication::palette(this);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
-    pal.setColor(QPalette::WindowText, look == Look::Normal ? QColor(Qt::black) : QColor(Qt::blue));
+    pal.setColor(QPalette::Window, theme.color(QPalette::Button));
+    pal.setColor(QPalette::WindowText,
+                 look == Look::Normal ? theme.color(QPalette::ButtonText) : theme.color(QPalette::Link));
     setPalette(pal);
     QFont f = font();
     f.setUnderline(look == Look::Over);
@@ -90,7 +96,7 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
     Label1->setFont(nameFont);
     Label1->setAlignment(Qt::AlignCenter);
 
-    Label2 = new QLabel(QStringLiteral("version 3.5"), GroupBox1);
+    Label2 = new QLabel(QStringLiteral("version ") + ProgramVersion(), GroupBox1);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAlignment(Qt::AlignCenter);
     Label3 = new QLabel(QStringLiteral("ご意見、ご感想やご要望をお聞かせください"), GroupBox1);

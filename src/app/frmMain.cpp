@@ -34,7 +34,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QtMath>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -116,6 +118,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     CreateControls();
     CreateMenus();
     ConnectCommands();
+    CreateKeyboardAccess();
 
     // Commands that only make sense during a drill start disabled.
     for (QWidget *w : std::initializer_list<QWidget *>{cmdResult, cmdResult_1, cmdStop, cmdStop_1, cmdClear,
@@ -784,14 +787,12 @@ void TfrmMain::FormShow()
 
 void TfrmMain::ApplyDisplaySettings()
 {
-    auto setText = [](QWidget *w, const QFont &font, int color) {
+    auto setText = [](QWidget *w, const QFont &font, int color, const QColor &background = QColor()) {
         w->setFont(font);
-        QPalette pal = w->palette();
-        pal.setColor(QPalette::Text, ColorFromNumber(color));
-        w->setPalette(pal);
+        SetPaneTextColor(w, ColorFromNumber(color), background);
     };
     setText(moQuestion, FaceFont(settings.FontQuestion, settings.FontQuestionSize), settings.FontQuestionColor);
-    setText(moHole, FaceFont(settings.FontHole, settings.FontHoleSize), settings.FontHoleColor);
+    setText(moHole, FaceFont(settings.FontHole, settings.FontHoleSize), settings.FontHoleColor, Qt::black);
     setText(txtAnswer, PixelFont(settings.FontAnswer, 14), settings.FontAnswerColor);
     setText(moComment, FaceFont(settings.FontComment, settings.FontCommentSize), settings.FontCommentColor);
 
@@ -800,8 +801,7 @@ void TfrmMain::ApplyDisplaySettings()
     cgPercent->setForeColor(ColorFromNumber(settings.ColorPercent));
     cgTime->setForeColor(ColorFromNumber(settings.ColorTime));
 
-    moHole->setFixedHeight(qMax(0, settings.moHoleSize));
-    SetQuestionPaneHeight(settings.moQuestionSize + (moHole->isHidden() ? 0 : settings.moHoleSize));
+    FitHolePane();
     pnlComment->setFixedHeight(qMax(0, settings.moCommentSize));
     pnlComment->setVisible(settings.ShowComment == 1);
     pnlHint->setVisible(settings.ShowHint == 1);
@@ -810,6 +810,19 @@ void TfrmMain::ApplyDisplaySettings()
 void TfrmMain::SetQuestionPaneHeight(int height)
 {
     pnlQuestion->setFixedHeight(qMax(0, height));
+}
+
+void TfrmMain::FitHolePane()
+{
+    // The sentence laid out at the width the pane has inside the question
+    // pane, with the text edit's frame around it.
+    const int frame = 2 * moHole->frameWidth();
+    const int width = pnlQuestion->contentsRect().width() - 2 - frame;
+    QScopedPointer<QTextDocument> doc(moHole->document()->clone());
+    doc->setTextWidth(qMax(1, width));
+    const int needed = qCeil(doc->size().height()) + frame;
+    moHole->setFixedHeight(qMax(qMax(0, settings.moHoleSize), needed));
+    SetQuestionPaneHeight(settings.moQuestionSize + (moHole->isHidden() ? 0 : moHole->height()));
 }
 
 void TfrmMain::ApplyButtonStyle()
@@ -932,6 +945,8 @@ void TfrmMain::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     LayoutStatusPanels();
     LayoutDock();
+    if (!moHole->isHidden())
+        FitHolePane();
 }
 
 void TfrmMain::LayoutStatusPanels()

@@ -13,6 +13,7 @@
 //   src/authoring/frmMainMakers.cpp   question and reference makers
 //   src/authoring/frmMainAuthoring.cpp editor, new text, printing, help,
 //                                     version and homepage
+//   src/app/frmMainKeyboard.cpp       keyboard access and screen-reader names
 //
 // Command copies: a command's right-column button (or main-menu item) has the
 // plain name, its toolbar button the suffix "_1", its pop-up-menu item "_2"
@@ -190,6 +191,15 @@ public:
     QAction *cmdSetup_2 = nullptr;
     QAction *cmdExit_2 = nullptr;
 
+    // --- keyboard twins of toolbar-only commands (src/app/frmMainKeyboard.cpp) -----------
+    QMenu *mnuDrill = nullptr;               // 学習 (&L): the drill commands of the pop-up menu
+    QAction *cmdOk_2 = nullptr;              // quick start
+    QAction *cmdSelectQuestionFile_2 = nullptr;
+    QAction *cmdQOpenByMemo_2 = nullptr;
+    QAction *cmdSelectReferenceFile_2 = nullptr;
+    QAction *cmdROpenByMemo_2 = nullptr;
+    QAction *cmdNewText_2 = nullptr;
+
     // --- toolbar pop-up menu (twins of the View menu's items) --------------------------
     QMenu *pmToolBar = nullptr;
     QAction *cmdStandardToolBar_2 = nullptr;
@@ -216,6 +226,9 @@ public:
     void PlanCountdown();
     // Question-pane height: moQuestionSize, plus moHoleSize while moHole shows.
     void SetQuestionPaneHeight(int height);
+    // The fill-in pane as high as its sentence needs (at least moHoleSize),
+    // and the question pane above it moQuestionSize higher while it shows.
+    void FitHolePane();
 
 public slots:
     // start-up and shutdown
@@ -285,6 +298,9 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    // Menu items for the commands that only a toolbar offers, the word list's
+    // keys and the controls' names for screen readers.
+    void CreateKeyboardAccess();
     void ConnectCommands();
     void LayoutStatusPanels();
     void SetBarVisible(QWidget *bar, QAction *viewItem, QAction *popupItem, bool visible);

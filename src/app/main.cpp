@@ -1,3 +1,4 @@
+#include "app/Startup.h"
 #include "app/frmMain.h"
 #include "platform/Platform.h"
 #include "widgets/Captions.h"
@@ -33,8 +34,13 @@ public:
 
 int main(int argc, char **argv)
 {
+    const CommandLine::Options options = Startup::readCommandLine(argc, argv);
+    if (options.action != CommandLine::Action::Run)
+        return Startup::exitCode(options);
     UlvendoApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ulvendo"));
+    Startup::prepareApplication(app);
+    if (!Startup::useDataFolder(options.home))
+        return 1;
     TfrmMain w;
     w.show();
     return app.exec();

@@ -29,7 +29,7 @@ void TfrmMain::cmdHelpClick()
     // The contents page of the help file beside the program.
     const QString folder =
         settings.ProgramFolder.isEmpty() ? Paths::programFolder() : settings.ProgramFolder;
-    platform().showHelp(folder + QStringLiteral("Ulvendo.hlp"), QString());
+    platform().showHelp(Paths::helpFile(folder), QString());
 }
 
 void TfrmMain::cmdVersionClick()

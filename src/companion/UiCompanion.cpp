@@ -16,20 +16,29 @@ void handOver(const Settings &s, const QRect &windowFrame)
                      windowFrame.height());
 }
 
+bool usesBuiltInVoice(const Settings &s)
+{
+    return s.UseBuiltInVoice == 1;
+}
+
 void launch(const Settings &s)
 {
-    platform().launchProgram(s.SorbellPath);
+    if (!usesBuiltInVoice(s))
+        platform().launchProgram(s.SorbellPath);
 }
 
 void react(const Settings &s, int code)
 {
-    if (s.VoiceOn == 1)
+    if (s.VoiceOn == 1 && !usesBuiltInVoice(s))
         platform().setClipboardText(reactionCommand(code));
 }
 
-void speak(const QString &english)
+void speak(const Settings &s, const QString &english)
 {
-    platform().setClipboardText(speakCommand(english));
+    if (usesBuiltInVoice(s))
+        platform().speaker().say(english);
+    else
+        platform().setClipboardText(speakCommand(english));
 }
 
 void close()
@@ -39,7 +48,7 @@ void close()
 
 void shutDown(const Settings &s)
 {
-    if (s.VoiceOn == 1) {
+    if (s.VoiceOn == 1 && !usesBuiltInVoice(s)) {
         react(s, Farewell);
         close();
     }
@@ -48,7 +57,7 @@ void shutDown(const Settings &s)
 void settingsConfirmed(const Settings &s, const QRect &windowFrame)
 {
     handOver(s, windowFrame);
-    if (s.VoiceOn == 1)
+    if (s.VoiceOn == 1 && !usesBuiltInVoice(s))
         launch(s);
     else
         close();

@@ -74,9 +74,7 @@ void setDeleteEnabled(TfrmMain &w, bool on)
 // The question text in a colour number of the settings (red in the low byte).
 void setQuestionColor(TfrmMain &w, int colorNumber)
 {
-    QPalette p = w.moQuestion->palette();
-    p.setColor(QPalette::Text, ColorFromNumber(colorNumber));
-    w.moQuestion->setPalette(p);
+    SetPaneTextColor(w.moQuestion, ColorFromNumber(colorNumber));
 }
 
 // Presents the current question (read already): the answer form, comment,
@@ -96,7 +94,7 @@ void presentQuestion(TfrmMain &w, bool first)
         w.moHole->clear();
         if (!p.holeLine.isEmpty()) {
             w.moHole->append(p.holeLine);
-            w.SetQuestionPaneHeight(s.moHoleSize + s.moQuestionSize);
+            w.FitHolePane();
         }
     }
 
@@ -130,7 +128,7 @@ void presentQuestion(TfrmMain &w, bool first)
         w.cmdPlay_1->setEnabled(true);
         w.cmdPlay_2->setEnabled(true);
         if (s.AutoVoiceOn == 1)
-            Companion::speak(english);
+            Companion::speak(s, english);
     }
 
     if (p.countdownSeconds > 0) {
@@ -550,7 +548,7 @@ void TfrmMain::cmdPlayClick()
 {
     if (!drill.Running)
         return;
-    Companion::speak(EnglishSentence(drill, settings.QuestionType));
+    Companion::speak(settings, EnglishSentence(drill, settings.QuestionType));
 }
 
 void TfrmMain::cboQuestionTypeChange()

@@ -1,6 +1,8 @@
 #include "Paths.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 QString g_override;
@@ -30,6 +32,17 @@ QString programFolder()
 void setProgramFolder(const QString &folder)
 {
     g_override = withSlash(folder);
+}
+
+QString helpFile(const QString &programFolder)
+{
+    const QString name = QStringLiteral("Ulvendo.hlp");
+    const QString own = withSlash(programFolder) + name;
+    if (QFileInfo(own).isFile() || !QCoreApplication::instance())
+        return own;
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath()
+                                              + QStringLiteral("/../share/ulvendo/") + name);
+    return QFileInfo(installed).isFile() ? installed : own;
 }
 
 QString fileName(const QString &path)

@@ -8,6 +8,10 @@ namespace Paths {
 QString programFolder();
 // Overrides the program folder (tests); an empty text restores the default.
 void setProgramFolder(const QString &folder);
+// The help file: "Ulvendo.hlp" in the program folder, or the one installed
+// with the program (share/ulvendo beside its bin folder) when the program
+// folder has none.
+QString helpFile(const QString &programFolder);
 // Final component of a path (after the last "/" or "\").
 QString fileName(const QString &path);
 // A collection's base name: its file name without the last four characters.

@@ -13,6 +13,18 @@ class QDialog;
 class QWidget;
 class QTextDocument;
 
+// The built-in voice: the desktop's speech synthesis reading English text.
+class Speaker
+{
+public:
+    virtual ~Speaker() = default;
+    // True when an English voice can speak.
+    virtual bool available() = 0;
+    // Starts reading `text` aloud and returns at once; a sentence still
+    // being read is cut off. Nothing happens without a voice.
+    virtual void say(const QString &text) = 0;
+};
+
 enum class MsgKind { Warning, Information, Question, Plain };
 enum class MsgResult { Ok, Yes, No };
 
@@ -43,6 +55,8 @@ public:
 
     // Asynchronous playing of a wave file.
     virtual void playSound(const QString &wavPath) = 0;
+    // The built-in voice.
+    virtual Speaker &speaker() = 0;
     // Shell "open" of a file, program or address.
     virtual bool shellOpen(const QString &target) = 0;
     // Launches a program (the companion).

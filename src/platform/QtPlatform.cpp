@@ -1,6 +1,9 @@
 #include "QtPlatform.h"
 
+#include "QtSpeaker.h"
 #include "TextFile.h"
+
+#include "widgets/Accessibility.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +19,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QShortcut>
 #include <QPrinter>
 #include <QProcess>
 #include <QSoundEffect>
@@ -119,6 +123,7 @@ bool QtPlatform::inputText(QWidget *parent, const QString &caption, const QStrin
 
 int QtPlatform::execDialog(QDialog *dialog)
 {
+    NameControls(dialog);
     return dialog->exec();
 }
 
@@ -131,6 +136,13 @@ void QtPlatform::playSound(const QString &wavPath)
     m_sound->stop();
     m_sound->setSource(QUrl::fromLocalFile(QFileInfo(wavPath).absoluteFilePath()));
     m_sound->play();
+}
+
+Speaker &QtPlatform::speaker()
+{
+    if (!m_speaker)
+        m_speaker = std::make_unique<QtSpeaker>();
+    return *m_speaker;
 }
 
 bool QtPlatform::shellOpen(const QString &target)
@@ -204,6 +216,10 @@ void QtPlatform::showHelp(const QString &helpFile, const QString &topic)
         m_help->setAttribute(Qt::WA_QuitOnClose, false); // closing the main window ends the program
         m_help->setOpenExternalLinks(true);
         m_help->resize(640, 560);
+        m_help->setAccessibleName(QStringLiteral("ヘルプ"));
+        // Esc closes the viewer as it closes a dialog.
+        auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), m_help);
+        QObject::connect(esc, &QShortcut::activated, m_help, &QWidget::close);
         // The viewer goes with the application, before the widgets' world ends.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [this] { delete m_help; });
     }

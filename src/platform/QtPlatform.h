@@ -4,7 +4,10 @@
 #include <QPointer>
 #include <QTextBrowser>
 
+#include <memory>
+
 class QSoundEffect;
+class QtSpeaker;
 
 // The real desktop.
 class QtPlatform : public Platform
@@ -23,6 +26,7 @@ public:
                    QString &value) override;
     int execDialog(QDialog *dialog) override;
     void playSound(const QString &wavPath) override;
+    Speaker &speaker() override;
     bool shellOpen(const QString &target) override;
     bool launchProgram(const QString &path) override;
     void setClipboardText(const QString &text) override;
@@ -38,5 +42,6 @@ public:
 
 private:
     QSoundEffect *m_sound = nullptr;
+    std::unique_ptr<QtSpeaker> m_speaker;
     QPointer<QTextBrowser> m_help;
 };

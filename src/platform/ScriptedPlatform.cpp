@@ -1,5 +1,7 @@
 #include "ScriptedPlatform.h"
 
+#include "widgets/Accessibility.h"
+
 #include <QDialog>
 #include <QWidget>
 
@@ -40,6 +42,20 @@ QStringList ScriptedPlatform::clipboardHistory() const
         if (c.kind == QLatin1String("clipboard"))
             out.append(c.text);
     return out;
+}
+
+QStringList ScriptedPlatform::spoken() const
+{
+    QStringList out;
+    for (const PlatformCall &c : calls)
+        if (c.kind == QLatin1String("speak"))
+            out.append(c.text);
+    return out;
+}
+
+void ScriptedSpeaker::say(const QString &text)
+{
+    m_owner->calls.append({QStringLiteral("speak"), QString(), text, voiceAvailable ? 1 : 0});
 }
 
 MsgResult ScriptedPlatform::message(QWidget *, const QString &caption, const QString &text,
@@ -100,6 +116,7 @@ bool ScriptedPlatform::inputText(QWidget *, const QString &caption, const QStrin
 int ScriptedPlatform::execDialog(QDialog *dialog)
 {
     calls.append({QStringLiteral("dialog"), dialog->objectName(), dialog->windowTitle(), 0});
+    NameControls(dialog); // as the real platform does for screen readers
     dialog->setResult(0);
     dialog->show();
     std::function<void(QDialog *)> handler;

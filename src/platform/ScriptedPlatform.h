@@ -12,11 +12,26 @@
 struct PlatformCall
 {
     QString kind;     // "message", "open", "save", "color", "font", "input", "dialog",
-                      // "sound", "shell", "launch", "clipboard", "close", "ime",
-                      // "help", "print"
+                      // "sound", "speak", "shell", "launch", "clipboard", "close",
+                      // "ime", "help", "print"
     QString caption;  // message caption, dialog objectName/window title, ...
     QString text;     // message text, path, clipboard text, ...
     int detail = 0;   // message kind (MsgKind as int), ime on (1) / off (0), ...
+};
+
+class ScriptedPlatform;
+
+// The built-in voice of the tests: records every sentence as a "speak" call.
+class ScriptedSpeaker : public Speaker
+{
+public:
+    explicit ScriptedSpeaker(ScriptedPlatform *owner) : m_owner(owner) {}
+    bool voiceAvailable = true;
+    bool available() override { return voiceAvailable; }
+    void say(const QString &text) override;
+
+private:
+    ScriptedPlatform *m_owner;
 };
 
 class ScriptedPlatform : public Platform
@@ -42,6 +57,9 @@ public:
     // Called for every message box, after it is recorded (optional).
     std::function<void(const PlatformCall &)> messageHandler;
     bool printResult = true;
+    // The built-in voice; voice.voiceAvailable = false stands for a desktop
+    // without any voice.
+    ScriptedSpeaker voice{this};
 
     // --- what happened ---------------------------------------------------
     QList<PlatformCall> calls;
@@ -49,6 +67,7 @@ public:
     QStringList messages() const;  // texts of message boxes, in order
     QStringList sounds() const;    // played wave paths
     QStringList clipboardHistory() const;
+    QStringList spoken() const;    // sentences read by the built-in voice
     QString clipboard;
     void clear() { calls.clear(); }
 
@@ -65,6 +84,7 @@ public:
                    QString &value) override;
     int execDialog(QDialog *dialog) override;
     void playSound(const QString &wavPath) override;
+    Speaker &speaker() override { return voice; }
     bool shellOpen(const QString &target) override;
     bool launchProgram(const QString &path) override;
     void setClipboardText(const QString &text) override;

@@ -18,9 +18,7 @@ void StyleMemo(QTextEdit *memo, const QFont &font, int colorSetting)
     memo->setAcceptRichText(false);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setFont(font);
-    QPalette pal = memo->palette();
-    pal.setColor(QPalette::Text, ColorFromNumber(colorSetting));
-    memo->setPalette(pal);
+    SetPaneTextColor(memo, ColorFromNumber(colorSetting));
     memo->setTextColor(ColorFromNumber(colorSetting));
 }
 

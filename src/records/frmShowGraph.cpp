@@ -24,11 +24,13 @@ QFont labelFont()
 }
 }
 
-QImage GraphBackground(GraphType type)
+namespace {
+
+// The axes and labels, drawn in the picture's own coordinates on a device
+// of any pixel ratio.
+void paintBackground(QPainter &p, GraphType type)
 {
-    QImage image(TGraphImage::ImageWidth, TGraphImage::ImageHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
+    p.fillRect(QRect(0, 0, TGraphImage::ImageWidth, TGraphImage::ImageHeight), Qt::white);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Qt::black, 0));
     p.setFont(labelFont());
@@ -56,6 +58,15 @@ QImage GraphBackground(GraphType type)
     const QString unit = type == GraphType::Monthly ? QStringLiteral("(月)") : QStringLiteral("(回目)");
     p.drawText(QRect(GraphAxisLeft, axisY + 18, GraphAxisRight - GraphAxisLeft, 14), Qt::AlignCenter,
                unit);
+}
+
+} // namespace
+
+QImage GraphBackground(GraphType type)
+{
+    QImage image(TGraphImage::ImageWidth, TGraphImage::ImageHeight, QImage::Format_RGB32);
+    QPainter p(&image);
+    paintBackground(p, type);
     p.end();
     // The picture proper is 326 x 199; the drawing area around it stays white.
     return image;
@@ -70,6 +81,8 @@ TGraphImage::TGraphImage(QWidget *parent) : QWidget(parent)
 
 void TGraphImage::SetBackground(GraphType type)
 {
+    m_type = type;
+    m_lines.clear();
     m_picture = GraphBackground(type);
     update();
 }
@@ -77,6 +90,7 @@ void TGraphImage::SetBackground(GraphType type)
 void TGraphImage::DrawLine(const QVector<QPoint> &points, int colorNumber)
 {
     const QColor color = ColorFromNumber(colorNumber);
+    m_lines.append({points, color});
     for (int i = 1; i < points.size(); ++i) {
         for (const QPoint &px : SegmentPixels(points.at(i - 1), points.at(i))) {
             if (m_picture.valid(px))
@@ -89,7 +103,23 @@ void TGraphImage::DrawLine(const QVector<QPoint> &points, int colorNumber)
 void TGraphImage::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawImage(0, 0, m_picture);
+    const qreal ratio = p.device()->devicePixelRatioF();
+    if (ratio <= 1.0) {
+        p.drawImage(0, 0, m_picture);
+        return;
+    }
+    // On a screen with more pixels per point the axes, labels and lines are
+    // drawn at its resolution instead of enlarging the picture.
+    QImage sharp(QSize(ImageWidth, ImageHeight) * ratio, QImage::Format_RGB32);
+    sharp.setDevicePixelRatio(ratio);
+    QPainter q(&sharp);
+    paintBackground(q, m_type);
+    for (const auto &line : m_lines) {
+        q.setPen(QPen(line.second, 1.0));
+        q.drawPolyline(line.first.constData(), int(line.first.size()));
+    }
+    q.end();
+    p.drawImage(QRect(0, 0, ImageWidth, ImageHeight), sharp);
 }
 
 TfrmShowGraph::TfrmShowGraph(const Settings &settings, QWidget *parent)

@@ -38,7 +38,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage m_picture;
+    QImage m_picture;                              // the picture at one pixel per point
+    GraphType m_type = GraphType::Monthly;
+    QVector<QPair<QVector<QPoint>, QColor>> m_lines; // what was drawn on it, for sharper screens
 };
 
 class TfrmShowGraph : public QDialog

@@ -26,9 +26,7 @@ void ApplyReferenceStyle(QTextEdit *area, const Settings &settings)
     QFont f = area->font();
     f.setFamily(ScreenFamily(settings.FontReference));
     area->setFont(f);
-    QPalette pal = area->palette();
-    pal.setColor(QPalette::Text, ColorFromSetting(settings.FontReferenceColor));
-    area->setPalette(pal);
+    SetPaneTextColor(area, ColorFromSetting(settings.FontReferenceColor));
     area->setTextColor(ColorFromSetting(settings.FontReferenceColor));
 }
 

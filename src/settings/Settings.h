@@ -50,6 +50,9 @@ struct Settings
     int ShowPlanOn = 0;
     int VoiceOn = 0;
     int AutoVoiceOn = 0;
+    // 1: the built-in voice reads the sentences, 0: the companion program.
+    // Absent from Setup.ini: 1 unless a companion is set (SorbellPath).
+    int UseBuiltInVoice = 1;
     int SavePosition = 1;           // in-memory value is read with default "1"
     int SaveSize = 0;
     int SaveToolBar = 0;

@@ -94,6 +94,9 @@ void LoadSettings(Settings &s)
                                        P + QStringLiteral("out.wav"));
     s.FinishSoundFile = ini.readString(kFilePath, QStringLiteral("FinishSoundFile"), QString());
     s.SorbellPath = ini.readString(kFilePath, QStringLiteral("SorbellPath"), QString());
+    // Learners who set up the companion before the built-in voice existed
+    // keep it.
+    s.UseBuiltInVoice = flag("UseBuiltInVoice", s.SorbellPath.isEmpty() ? 1 : 0);
 
     s.FontQuestion = ini.readString(kFont, QStringLiteral("FontQuestion"), kDefaultFace);
     s.FontQuestionSize = ini.readInt(kFont, QStringLiteral("FontQuestionSize"), 15);
@@ -199,6 +202,7 @@ bool SaveSettings(const Settings &s, QString *error)
     path("SorbellPath", s.SorbellPath);
     setup("VoiceOn", s.VoiceOn);
     setup("AutoVoiceOn", s.AutoVoiceOn);
+    setup("UseBuiltInVoice", s.UseBuiltInVoice);
     // AddOn belongs to the result check dialog, which writes it itself.
     return ini.save(error);
 }

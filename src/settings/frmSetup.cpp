@@ -37,7 +37,6 @@
 
 namespace {
 
-const QString kHomepage = QStringLiteral("https://ulvendo.example.jp/");
 const char *kTextColor = "textColor";
 
 template <typename T>
@@ -629,27 +628,49 @@ QWidget *TfrmSetup::CreateVoicePage()
 {
     auto *page = new QWidget;
     auto *v = pageLayout(page);
-    auto *heading = label(page, QStringLiteral("Sorbellを使い、英文を読み上げます"));
-    QFont bold = heading->font();
+    QFont bold = page->font();
     bold.setBold(true);
+
+    // The built-in voice of the desktop, or the companion program.
+    rbBuiltInVoice = named(new QRadioButton(QStringLiteral("内蔵の音声で英文を読み上げる (&I)"), page),
+                           "rbBuiltInVoice");
+    rbCompanionVoice = named(new QRadioButton(QStringLiteral("Sorbellで英文を読み上げる (&O)"), page),
+                             "rbCompanionVoice");
+    auto *voices = new QButtonGroup(page);
+    voices->addButton(rbBuiltInVoice);
+    voices->addButton(rbCompanionVoice);
+    pnlNoVoice = named(label(page, QStringLiteral("この環境には英語を読み上げる音声がないため、内蔵の音声は使用できません。"
+                                                   "音声合成（flite または speech-dispatcher）をインストールしてください。")),
+                       "pnlNoVoice");
+    auto *heading = label(page, QStringLiteral("Sorbellを使い、英文を読み上げます"));
     heading->setFont(bold);
     auto *about = label(page, QStringLiteral("この機能を使うには、Ｕｌｖｅｎｄｏとは別のソフトである、Sorbellが必要です。"
                                              "Sorbellは、私のホームページよりダウンロードできます。"));
     about->setWordWrap(true);
-    lblHomepage = named(label(page, QStringLiteral("<a href=\"%1\">%1</a>").arg(kHomepage)), "lblHomepage");
+    // The help page installed with the program says where the voices come from.
+    lblHomepage = named(label(page, QStringLiteral("<a href=\"voice\">ヘルプ「英文の読み上げ」を開く</a>")),
+                        "lblHomepage");
     lblHomepage->setTextFormat(Qt::RichText);
-    lblHomepage->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    lblHomepage->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     lblHomepage->setCursor(Qt::PointingHandCursor);
-    connect(lblHomepage, &QLabel::linkActivated, this, [](const QString &link) { platform().shellOpen(link); });
+    lblHomepage->setAccessibleName(QStringLiteral("ヘルプ「英文の読み上げ」を開く"));
+    connect(lblHomepage, &QLabel::linkActivated, this, [this](const QString &topic) {
+        platform().showHelp(Paths::helpFile(m_settings.ProgramFolder), topic);
+    });
+    v->addWidget(rbBuiltInVoice);
+    v->addWidget(pnlNoVoice);
+    v->addWidget(rbCompanionVoice);
+    v->addSpacing(4);
     v->addWidget(heading);
     v->addWidget(about);
     v->addWidget(lblHomepage);
-    v->addSpacing(6);
+    v->addSpacing(4);
 
     auto *group = new QGroupBox(page);
     auto *g = new QVBoxLayout(group);
     g->addWidget(label(group, QStringLiteral("Sorbellを指定してください。")));
     txtSorbellPath = pathBox(group, "txtSorbellPath");
+    txtSorbellPath->setAccessibleName(QStringLiteral("Sorbellのファイル"));
     cmdSelectSorbellPath = named(new QPushButton(QStringLiteral("参照"), group), "cmdSelectSorbellPath");
     auto *h = new QHBoxLayout;
     h->addWidget(txtSorbellPath, 1);
@@ -658,15 +679,16 @@ QWidget *TfrmSetup::CreateVoicePage()
     pnlInfo = named(label(group, QStringLiteral("Sorbellが見つからないため、この機能は使用できません。"
                                                 "\"参照\"を押して、Sorbellを指定してください。")),
                     "pnlInfo");
-    pnlInfo->setWordWrap(true);
-    pnlInfo->setFrameShape(QFrame::Box);
-    pnlInfo->setMargin(4);
-    pnlInfo->setAutoFillBackground(true);
-    {
-        QPalette pal = pnlInfo->palette();
+    for (QLabel *warning : {pnlInfo, pnlNoVoice}) {
+        warning->setWordWrap(true);
+        warning->setFrameShape(QFrame::Box);
+        warning->setMargin(4);
+        warning->setAutoFillBackground(true);
+        QPalette pal = warning->palette();
         pal.setColor(QPalette::Window, QColor(255, 230, 230));
         pal.setColor(QPalette::WindowText, Qt::red);
-        pnlInfo->setPalette(pal);
+        warning->setPalette(pal);
+        warning->hide();
     }
     g->addWidget(pnlInfo);
     chkVoiceOn = check(group, "chkVoiceOn", QStringLiteral("音声機能を使用する (&V)"));
@@ -678,6 +700,8 @@ QWidget *TfrmSetup::CreateVoicePage()
 
     connect(cmdSelectSorbellPath, &QPushButton::clicked, this, &TfrmSetup::cmdSelectSorbellPathClick);
     connect(chkVoiceOn, &QCheckBox::clicked, this, &TfrmSetup::chkVoiceOnClick);
+    connect(rbBuiltInVoice, &QRadioButton::clicked, this, &TfrmSetup::VoiceChoiceChange);
+    connect(rbCompanionVoice, &QRadioButton::clicked, this, &TfrmSetup::VoiceChoiceChange);
     return page;
 }
 
@@ -867,21 +891,14 @@ void TfrmSetup::FormShow()
     cmdChange->setEnabled(false);
     cmdDelete->setEnabled(false);
 
-    // 7: the companion.
+    // 7: the voice: the built-in one or the companion.
     setPathBox(txtSorbellPath, s.SorbellPath);
     SorbellAvailable = Companion::isAvailable(s.SorbellPath);
-    if (SorbellAvailable) {
-        pnlInfo->hide();
-        chkVoiceOn->setEnabled(true);
-        tick(chkVoiceOn, s.VoiceOn);
-        chkVoiceOnClick();
-        tick(chkAutoVoiceOn, s.AutoVoiceOn);
-    } else {
-        pnlInfo->show();
-        chkVoiceOn->setChecked(false);
-        chkVoiceOnClick();
-        chkVoiceOn->setEnabled(false);
-    }
+    BuiltInVoiceAvailable = platform().speaker().available();
+    (Companion::usesBuiltInVoice(s) ? rbBuiltInVoice : rbCompanionVoice)->setChecked(true);
+    tick(chkVoiceOn, s.VoiceOn);
+    VoiceChoiceChange();
+    tick(chkAutoVoiceOn, chkVoiceOn->isChecked() ? s.AutoVoiceOn : 0);
 
     // 8: the rest.
     tick(chkSavePosition, s.SavePosition);
@@ -897,10 +914,13 @@ void TfrmSetup::FormShow()
 
 void TfrmSetup::SetFontRow(QComboBox *face, QComboBox *size, const QString &faceName, int pointSize, int color)
 {
-    // A face that is not installed here shows no entry (its name stays as
-    // the placeholder); OK then keeps the face of the settings.
+    // A face that is not installed here shows the family the panes use in
+    // its place; left so, OK keeps the face of the settings.
     face->setPlaceholderText(faceName);
-    face->setCurrentIndex(face->findText(faceName, Qt::MatchExactly));
+    int index = face->findText(faceName, Qt::MatchExactly);
+    const int standIn = index < 0 ? face->findText(ScreenFamily(faceName), Qt::MatchExactly) : -1;
+    face->setProperty("standIn", standIn);
+    face->setCurrentIndex(index < 0 ? standIn : index);
     setComboColor(face, ColorFromNumber(color));
     if (size)
         size->setEditText(QString::number(pointSize));
@@ -1101,21 +1121,31 @@ void TfrmSetup::cmdSelectSorbellPathClick()
                                                   QStringLiteral("Sorbell (*.exe)|*.exe"));
     if (path.isEmpty())
         return;
+    // Choosing a companion file chooses the companion as the voice.
+    rbCompanionVoice->setChecked(true);
     if (!IsCompanionFileName(path)) {
-        chkVoiceOn->setChecked(false);
-        chkVoiceOnClick();
-        chkVoiceOn->setEnabled(false);
         setPathBox(txtSorbellPath, QString());
         SorbellAvailable = false;
+        VoiceChoiceChange();
         platform().message(this, ErrorCaption(), QStringLiteral("指定されたファイルは、Sorbellではありません"),
                            MsgKind::Warning);
-        pnlInfo->show();
         return;
     }
     setPathBox(txtSorbellPath, path);
-    chkVoiceOn->setEnabled(true);
-    pnlInfo->hide();
     SorbellAvailable = true;
+    VoiceChoiceChange();
+}
+
+void TfrmSetup::VoiceChoiceChange()
+{
+    const bool builtIn = rbBuiltInVoice->isChecked();
+    const bool available = builtIn ? BuiltInVoiceAvailable : SorbellAvailable;
+    pnlNoVoice->setVisible(builtIn && !BuiltInVoiceAvailable);
+    pnlInfo->setVisible(!builtIn && !SorbellAvailable);
+    if (!available)
+        chkVoiceOn->setChecked(false);
+    chkVoiceOn->setEnabled(available);
+    chkVoiceOnClick();
 }
 
 void TfrmSetup::ChooseFontColor(QComboBox *face)
@@ -1369,7 +1399,8 @@ void TfrmSetup::cmdOkClick()
     s.ShowUser = flag(chkShowUser);
 
     auto face = [](const QComboBox *combo, QString &member) {
-        if (combo->currentIndex() >= 0)
+        const int standIn = combo->property("standIn").isValid() ? combo->property("standIn").toInt() : -1;
+        if (combo->currentIndex() >= 0 && combo->currentIndex() != standIn)
             member = combo->currentText();
     };
     face(cboFontQuestion, s.FontQuestion);
@@ -1404,6 +1435,7 @@ void TfrmSetup::cmdOkClick()
     s.PlanOn = flag(chkPlanOn);
     s.ShowPlanOn = flag(chkShowPlanOn);
     s.SorbellPath = txtSorbellPath->text();
+    s.UseBuiltInVoice = rbBuiltInVoice->isChecked() ? 1 : 0;
     s.VoiceOn = flag(chkVoiceOn);
     s.AutoVoiceOn = flag(chkAutoVoiceOn);
     s.SavePosition = flag(chkSavePosition);

@@ -165,6 +165,10 @@ public:
     int SelectedItem = 0;                  // the row the plan editors work on
 
     // --- 音声 ---------------------------------------------------------------------
+    QRadioButton *rbBuiltInVoice = nullptr;   // the built-in voice reads aloud
+    QRadioButton *rbCompanionVoice = nullptr; // the companion program reads aloud
+    QLabel *pnlNoVoice = nullptr;          // warning: no built-in voice on this desktop
+    bool BuiltInVoiceAvailable = false;
     QLineEdit *txtSorbellPath = nullptr;
     QPushButton *cmdSelectSorbellPath = nullptr;
     QLabel *lblHomepage = nullptr;
@@ -224,6 +228,9 @@ public slots:
     void cmdTryHazureSoundFileClick();
     void cmdTryFinishSoundFileClick();
     void cmdSelectSorbellPathClick();
+    // The voice chosen or its availability changed: the warnings and
+    // chkVoiceOn follow (unticked and disabled without a voice).
+    void VoiceChoiceChange();
     void cmdFileResetClick();
 
     void cmdAddClick();

@@ -1,10 +1,12 @@
 #include "widgets/Look.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
+#include <cmath>
 
 QColor ColorFromNumber(int number)
 {
@@ -15,6 +17,38 @@ QColor ColorFromNumber(int number)
 int NumberFromColor(const QColor &color)
 {
     return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+namespace {
+
+double relativeLuminance(const QColor &c)
+{
+    auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = c.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+void SetPaneTextColor(QWidget *pane, const QColor &text, const QColor &background)
+{
+    QColor base = background.isValid() ? background : QApplication::palette(pane).color(QPalette::Base);
+    if (ContrastRatio(text, base) < 3.0)
+        base = ContrastRatio(text, Qt::white) >= ContrastRatio(text, Qt::black) ? QColor(Qt::white)
+                                                                                 : QColor(Qt::black);
+    QPalette pal = pane->palette();
+    pal.setColor(QPalette::Text, text);
+    pal.setColor(QPalette::Base, base);
+    pane->setPalette(pal);
 }
 
 namespace {

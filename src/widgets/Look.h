@@ -11,6 +11,16 @@ QColor ColorFromNumber(int number);
 int NumberFromColor(const QColor &color);
 
 class QWidget;
+
+// The contrast ratio of two colours (1 to 21; text wants 4.5, large text 3).
+double ContrastRatio(const QColor &a, const QColor &b);
+// Shows a pane's text in a stored colour and keeps it readable: the pane
+// keeps `background` (default: the theme's background for such a pane)
+// while the text stands out from it (ratio 3 or more), and gets white or
+// black, whichever stands out more, otherwise (the stored default black in
+// a dark theme).
+void SetPaneTextColor(QWidget *pane, const QColor &text, const QColor &background = QColor());
+
 // Gives a title panel the windows' black background and white text.
 void PaintBlack(QWidget *panel);
 

@@ -20,6 +20,7 @@ QToolButton *TToolBar::addButton(const QString &name, const QString &iconName, c
     b->setIcon(appIcon(iconName));
     b->setIconSize(QSize(16, 16));
     b->setToolTip(hint);
+    b->setAccessibleName(hint); // an icon-only button is named after its command
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
     addWidget(b);
@@ -36,6 +37,7 @@ void TToolBar::finish()
     m_close->setAutoRaise(true);
     m_close->setFocusPolicy(Qt::NoFocus);
     m_close->setToolTip(windowTitle());
+    m_close->setAccessibleName(windowTitle() + QStringLiteral("を閉じる"));
     addWidget(m_close);
     connect(m_close, &QToolButton::clicked, this, [this] {
         hide();

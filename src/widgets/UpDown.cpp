@@ -1,6 +1,8 @@
 #include "widgets/UpDown.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -13,6 +15,8 @@ TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
     m_up->setArrowType(Qt::UpArrow);
     m_down = new QToolButton(this);
     m_down->setArrowType(Qt::DownArrow);
+    m_up->setAccessibleName(QStringLiteral("値を増やす"));
+    m_down->setAccessibleName(QStringLiteral("値を減らす"));
     for (QToolButton *b : {m_up, m_down}) {
         b->setFixedSize(16, 10);
         b->setAutoRepeat(true);
@@ -26,9 +30,36 @@ TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
 
 void TUpDown::setAssociate(QLineEdit *edit)
 {
-    m_edit = edit;
     if (m_edit)
+        m_edit->removeEventFilter(this);
+    m_edit = edit;
+    if (m_edit) {
         m_edit->setText(QString::number(m_value));
+        m_edit->installEventFilter(this);
+    }
+}
+
+bool TUpDown::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_edit || !isEnabled() || !m_edit->isEnabled() || m_edit->isReadOnly())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            stepBy(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    } else if (event->type() == QEvent::Wheel) {
+        // One step per notch (120 eighths of a degree); finer touchpad
+        // scrolling adds up until it makes a notch.
+        m_wheel += static_cast<QWheelEvent *>(event)->angleDelta().y();
+        const int steps = m_wheel / 120;
+        m_wheel -= steps * 120;
+        if (steps != 0)
+            stepBy(steps);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TUpDown::setRange(int minimum, int maximum)

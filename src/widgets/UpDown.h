@@ -1,7 +1,8 @@
 #pragma once
 // A pair of up and down arrows tied to an edit box: a click moves the number
-// in the box by one inside the range and writes it back. The box itself may
-// hold any text; the arrows take a number that does not parse as `minimum`.
+// in the box by one inside the range and writes it back, and so do the Up
+// and Down keys and the mouse wheel in the box. The box itself may hold any
+// text; the arrows take a number that does not parse as `minimum`.
 #include <QWidget>
 
 class QLineEdit;
@@ -28,6 +29,9 @@ public:
 signals:
     void valueChanged(int value);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QLineEdit *m_edit = nullptr;
     QToolButton *m_up = nullptr;
@@ -35,4 +39,5 @@ private:
     int m_min = 0;
     int m_max = 100;
     int m_value = 0;
+    int m_wheel = 0; // wheel turn not yet made into a step
 };

@@ -164,6 +164,30 @@ private slots:
             QCOMPARE(m_s.DefReferenceFilePath, m_s.ProgramFolder + QStringLiteral("reference/Reference.txt"));
     }
 
+    // The voice: the built-in one unless the learner set up the companion
+    // before the choice existed; a stored choice wins.
+    void voiceChoice_data()
+    {
+        QTest::addColumn<QString>("stored"); // "" = absent
+        QTest::addColumn<QString>("companion");
+        QTest::addColumn<int>("builtIn");
+        QTest::newRow("new learner") << "" << "" << 1;
+        QTest::newRow("companion set up before") << "" << "/c/qvt.exe" << 0;
+        QTest::newRow("companion chosen") << "0" << "" << 0;
+        QTest::newRow("built-in chosen over a companion") << "1" << "/c/qvt.exe" << 1;
+    }
+    void voiceChoice()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, companion);
+        if (!stored.isEmpty())
+            setKey(QStringLiteral("Setup"), QStringLiteral("UseBuiltInVoice"), stored);
+        if (!companion.isEmpty())
+            setKey(QStringLiteral("File Path"), QStringLiteral("SorbellPath"), companion);
+        LoadSettings(m_s);
+        QTEST(m_s.UseBuiltInVoice, "builtIn");
+    }
+
     // Every member written and read back: a key spelled differently on the
     // two sides loses its value.
     void saveWritesEveryKey()
@@ -175,7 +199,7 @@ private slots:
                        &w.NotPeriod, &w.ShowComment, &w.ShowHint, &w.MakeLogFile, &w.UseEndQuestionFile,
                        &w.UseEndReferenceFile, &w.AtariOn, &w.HazureOn, &w.FinishOn, &w.ChangeColorOn,
                        &w.ChangeColorType, &w.ChangeColorPercent, &w.PlanOn, &w.ShowPlanOn, &w.VoiceOn,
-                       &w.AutoVoiceOn, &w.SavePosition, &w.SaveSize, &w.SaveToolBar, &w.NotFlat, &w.ShowDate,
+                       &w.AutoVoiceOn, &w.UseBuiltInVoice, &w.SavePosition, &w.SaveSize, &w.SaveToolBar, &w.NotFlat, &w.ShowDate,
                        &w.DateType, &w.moQuestionSize, &w.moCommentSize, &w.moHoleSize, &w.FontQuestionSize,
                        &w.FontHoleSize, &w.FontCommentSize, &w.FontQuestionColor, &w.FontHoleColor,
                        &w.FontAnswerColor, &w.FontCommentColor, &w.FontReferenceColor, &w.ChangeColor,
@@ -190,6 +214,7 @@ private slots:
 
         Settings r = m_s;
         LoadSettings(r);
+        QCOMPARE(r.UseBuiltInVoice, w.UseBuiltInVoice);
         QCOMPARE(r.ShowResult, w.ShowResult);
         QCOMPARE(r.ShowErrorOnly, w.ShowErrorOnly);
         QCOMPARE(r.EasyResultAtari, w.EasyResultAtari);

@@ -15,6 +15,7 @@ void snapshotMakers(const QString &outDir) __attribute__((weak));
 void snapshotViews(const QString &outDir) __attribute__((weak));
 void snapshotAuthoring(const QString &outDir) __attribute__((weak));
 void snapshotSetup(const QString &outDir) __attribute__((weak));
+void snapshotDesktop(const QString &outDir) __attribute__((weak));
 
 int main(int argc, char **argv)
 {
@@ -33,6 +34,7 @@ int main(int argc, char **argv)
         {"correct-rate, graph and history views", snapshotViews},
         {"authoring tools and about box", snapshotAuthoring},
         {"settings dialog", snapshotSetup},
+        {"dark theme and voice page", snapshotDesktop},
     };
     QTextStream out(stdout);
     for (const Family &f : families) {

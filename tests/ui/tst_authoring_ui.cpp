@@ -448,7 +448,7 @@ void TestAuthoringUi::aboutBox()
         auto *about = qobject_cast<TfrmAbout *>(d);
         QVERIFY(about);
         QCOMPARE(about->Label1->text(), QStringLiteral("Ulvendo"));
-        QCOMPARE(about->Label2->text(), QStringLiteral("version 3.5"));
+        QCOMPARE(about->Label2->text(), QStringLiteral("version " ULVENDO_VERSION)); // the build's one version
         QCOMPARE(about->Label3->text(), u("ご意見、ご感想やご要望をお聞かせください"));
         QVERIFY(about->Label1->font().bold());
 

@@ -258,7 +258,8 @@ void TestDrillRun::showErrorOnly()
 void TestDrillRun::acceptedInWrongAnswerDialog()
 {
     TestEnv env;
-    TfrmMain *w = startMain(env, {{QStringLiteral("VoiceOn"), QStringLiteral("1")}});
+    TfrmMain *w = startMain(env, {{QStringLiteral("VoiceOn"), QStringLiteral("1")},
+                                  {QStringLiteral("UseBuiltInVoice"), QStringLiteral("0")}}); // the companion
     startDrill(env, 1);
     const QString english = w->drill.AnswerText;
     const QString question = w->drill.QuestionText;

@@ -453,6 +453,7 @@ void TestSetup::choosingTheCompanion()
     const QString good = makeCompanion(env, "qvt.exe");
     env.showMain();
     runSetup(env, [&](TfrmSetup *d) {
+        d->rbCompanionVoice->click(); // the built-in voice is chosen until then
         QVERIFY(!d->pnlInfo->isHidden() && !d->chkVoiceOn->isEnabled());
         env.platform.fileAnswers.enqueue(good);
         d->cmdSelectSorbellPath->click();

@@ -1,0 +1,6 @@
+#include "Version.h"
+
+QString ProgramVersion()
+{
+    return QStringLiteral(ULVENDO_VERSION);
+}

@@ -1,0 +1,137 @@
+#include "widgets/Accessibility.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QRegularExpression>
+#include <QTextEdit>
+#include <QWidget>
+
+namespace {
+
+// "問題集 ： " -> "問題集", "出題数を増やす (&U)" -> "出題数を増やす"
+QString cleanLabel(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    text.remove(QRegularExpression(QStringLiteral("\\s*\\(&.\\)")));
+    text.remove(QLatin1Char('&'));
+    for (const QString &tail : {QStringLiteral("："), QStringLiteral(":")})
+        if (text.trimmed().endsWith(tail))
+            text = text.trimmed().chopped(1);
+    return text.simplified();
+}
+
+// A part of another control: the edit box of a drop-down, the scroll bars
+// and viewport of a view.
+bool isPartOfAnother(const QWidget *w)
+{
+    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<const QComboBox *>(p) || qobject_cast<const QAbstractItemView *>(p)
+            || qobject_cast<const QTextEdit *>(p) || qobject_cast<const QPlainTextEdit *>(p)
+            || qobject_cast<const QAbstractSpinBox *>(p) || qobject_cast<const QTabBar *>(p))
+            return true;
+    return false;
+}
+
+QString buddyLabel(const QWidget *w)
+{
+    const QWidget *top = w->window();
+    for (const QLabel *l : top->findChildren<QLabel *>())
+        if (l->buddy() == w && !cleanLabel(l->text()).isEmpty())
+            return cleanLabel(l->text());
+    return QString();
+}
+
+// The label just before `w` in the layout that holds it.
+QString precedingLabel(const QWidget *w)
+{
+    const QWidget *parent = w->parentWidget();
+    if (!parent)
+        return QString();
+    QList<QLayout *> layouts = parent->findChildren<QLayout *>();
+    if (parent->layout())
+        layouts.prepend(parent->layout());
+    for (QLayout *layout : layouts) {
+        const int i = layout->indexOf(const_cast<QWidget *>(w));
+        if (i < 0)
+            continue;
+        if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+            int row, col, rs, cs;
+            grid->getItemPosition(i, &row, &col, &rs, &cs);
+            for (int c = col - 1; c >= 0; --c)
+                if (QLayoutItem *item = grid->itemAtPosition(row, c))
+                    if (auto *l = qobject_cast<QLabel *>(item->widget()))
+                        return cleanLabel(l->text());
+            return QString();
+        }
+        for (int k = i - 1; k >= 0; --k) {
+            QWidget *before = layout->itemAt(k)->widget();
+            if (!before)
+                continue;
+            if (auto *l = qobject_cast<QLabel *>(before))
+                return cleanLabel(l->text());
+            return QString();
+        }
+        return QString();
+    }
+    return QString();
+}
+
+QString groupTitle(const QWidget *w)
+{
+    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget())
+        if (auto *g = qobject_cast<const QGroupBox *>(p))
+            return cleanLabel(g->title());
+    return QString();
+}
+
+} // namespace
+
+bool IsInteractiveControl(const QWidget *w)
+{
+    if (!w || isPartOfAnother(w))
+        return false;
+    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLineEdit *>(w)
+           || qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractItemView *>(w)
+           || qobject_cast<const QTextEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w)
+           || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QAbstractSlider *>(w)
+           || (qobject_cast<const QLabel *>(w)
+               && static_cast<const QLabel *>(w)->textInteractionFlags() & Qt::LinksAccessibleByMouse);
+}
+
+QString AccessibleNameOf(const QWidget *w)
+{
+    if (!w->accessibleName().trimmed().isEmpty())
+        return w->accessibleName().trimmed();
+    if (auto *b = qobject_cast<const QAbstractButton *>(w))
+        return cleanLabel(b->text());
+    return QString();
+}
+
+void NameControls(QWidget *root)
+{
+    QList<QWidget *> all = root->findChildren<QWidget *>();
+    all.prepend(root);
+    for (QWidget *w : all) {
+        if (!IsInteractiveControl(w) || !AccessibleNameOf(w).isEmpty())
+            continue;
+        QString name = buddyLabel(w);
+        if (name.isEmpty())
+            name = precedingLabel(w);
+        if (name.isEmpty())
+            name = cleanLabel(w->toolTip());
+        if (name.isEmpty())
+            name = groupTitle(w);
+        if (!name.isEmpty())
+            w->setAccessibleName(name);
+    }
+}
