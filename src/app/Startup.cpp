@@ -7,6 +7,7 @@
 #include "widgets/Captions.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -57,7 +58,8 @@ bool useDataFolder(const QString &homeOption)
     const DataLocation::Choice choice =
         DataLocation::choose(DataLocation::probe(QCoreApplication::applicationDirPath(), homeOption));
     QString error;
-    if (!DataLocation::prepare(choice, {QCoreApplication::applicationFilePath()}, &error)) {
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    if (!DataLocation::prepare(choice, {program}, &error)) {
         platform().message(nullptr, ErrorCaption(), error, MsgKind::Warning);
         return false;
     }

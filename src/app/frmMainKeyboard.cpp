@@ -116,5 +116,5 @@ void TfrmMain::CreateKeyboardAccess()
         n.first->setAccessibleName(QString::fromUtf8(n.second));
     udQuestionNum->upButton()->setAccessibleName(QStringLiteral("出題数を増やす"));
     udQuestionNum->downButton()->setAccessibleName(QStringLiteral("出題数を減らす"));
-    NameControls(this);
+    NameControlsWhenShown(this);
 }

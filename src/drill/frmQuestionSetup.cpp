@@ -123,6 +123,7 @@ void TfrmQuestionSetup::CreateControls()
     // Self-scoring.
     chkSelfStudyOn = makeCheck(this, "chkSelfStudyOn", QStringLiteral("自己採点形式で学習する (&A)： "));
     txtSelfStudyTime = makeNumberBox(this, "txtSelfStudyTime", 36);
+    txtSelfStudyTime->setAccessibleName(QStringLiteral("正解を表示するまでの秒数"));
     udSelfStudyTime = makeUpDown(this, "udSelfStudyTime", txtSelfStudyTime, 1, 60);
     udSelfStudyTime->setValue(5);
     lblSelfStudyTime = MakeNamedLabel(this, "lblSelfStudyTime", QStringLiteral("秒後に正解表示"));

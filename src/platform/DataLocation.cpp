@@ -85,7 +85,7 @@ bool prepare(const Choice &choice, const QStringList &skip, QString *error)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString from = it.next();
-        if (skip.contains(QFileInfo(from).absoluteFilePath()))
+        if (skip.contains(QFileInfo(from).canonicalFilePath()))
             continue;
         const QString to = choice.folder + source.relativeFilePath(from);
         if (QFileInfo::exists(to))

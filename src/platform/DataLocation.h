@@ -40,7 +40,7 @@ Choice choose(const Facts &facts);
 
 // Creates the folder and, for a per-user data folder that has not been
 // started in yet (no User.ini), copies every bundled file that is missing.
-// Files in `skip` (absolute paths, such as the executable) are not copied.
+// Files in `skip` (canonical paths, such as the executable) are not copied.
 // False with *error (Japanese) when the folder cannot be made or a file
 // cannot be copied.
 bool prepare(const Choice &choice, const QStringList &skip, QString *error);

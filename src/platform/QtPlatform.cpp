@@ -16,10 +16,10 @@
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
-#include <QShortcut>
 #include <QPrinter>
 #include <QProcess>
 #include <QSoundEffect>
@@ -29,6 +29,28 @@
 #include <QUrl>
 #include <QWidget>
 
+namespace {
+
+// Closes the window it watches when Esc is pressed in it.
+class CloseOnEscape : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            static_cast<QWidget *>(watched)->close();
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
 MsgResult QtPlatform::message(QWidget *parent, const QString &caption, const QString &text,
@@ -123,7 +145,7 @@ bool QtPlatform::inputText(QWidget *parent, const QString &caption, const QStrin
 
 int QtPlatform::execDialog(QDialog *dialog)
 {
-    NameControls(dialog);
+    NameControlsWhenShown(dialog);
     return dialog->exec();
 }
 
@@ -218,8 +240,7 @@ void QtPlatform::showHelp(const QString &helpFile, const QString &topic)
         m_help->resize(640, 560);
         m_help->setAccessibleName(QStringLiteral("ヘルプ"));
         // Esc closes the viewer as it closes a dialog.
-        auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), m_help);
-        QObject::connect(esc, &QShortcut::activated, m_help, &QWidget::close);
+        m_help->installEventFilter(new CloseOnEscape(m_help));
         // The viewer goes with the application, before the widgets' world ends.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [this] { delete m_help; });
     }

@@ -13,6 +13,7 @@ class QtSpeaker;
 class QtPlatform : public Platform
 {
 public:
+    QtPlatform();
     ~QtPlatform() override;
     MsgResult message(QWidget *parent, const QString &caption, const QString &text,
                       MsgKind kind) override;

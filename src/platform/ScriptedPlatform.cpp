@@ -116,7 +116,7 @@ bool ScriptedPlatform::inputText(QWidget *, const QString &caption, const QStrin
 int ScriptedPlatform::execDialog(QDialog *dialog)
 {
     calls.append({QStringLiteral("dialog"), dialog->objectName(), dialog->windowTitle(), 0});
-    NameControls(dialog); // as the real platform does for screen readers
+    NameControlsWhenShown(dialog); // as the real platform does for screen readers
     dialog->setResult(0);
     dialog->show();
     std::function<void(QDialog *)> handler;

@@ -422,6 +422,7 @@ QWidget *TfrmSetup::CreateSoundPage()
         g->setSpacing(3);
         chk = check(group, chkName, chkText);
         box = pathBox(group, boxName);
+        box->setAccessibleName(chkText.section(QLatin1Char(' '), 0, 0) + QStringLiteral("の音のファイル"));
         select = named(new QPushButton(selectText, group), selectName);
         tryButton = named(new QPushButton(tryText, group), tryName);
         g->addWidget(chk);
@@ -567,6 +568,7 @@ QWidget *TfrmSetup::CreatePlanPage()
 
     lstItem = listView(grpPlan, "lstItem",
                        {QStringLiteral("目的"), QStringLiteral("日程"), QStringLiteral("残り日数")});
+    lstItem->setAccessibleName(QStringLiteral("登録した目的と日程"));
     lstItem->header()->resizeSection(0, 130);
     lstItem->header()->resizeSection(1, 80);
     lstItem->setFixedHeight(104);
@@ -578,6 +580,8 @@ QWidget *TfrmSetup::CreatePlanPage()
     spnMoveItemUp->setArrowType(Qt::UpArrow);
     spnMoveItemDown = named(new QToolButton(spnMoveItem), "spnMoveItemDown");
     spnMoveItemDown->setArrowType(Qt::DownArrow);
+    spnMoveItemUp->setAccessibleName(QStringLiteral("選んだ項目を上へ移動"));
+    spnMoveItemDown->setAccessibleName(QStringLiteral("選んだ項目を下へ移動"));
     for (QToolButton *b : {spnMoveItemUp, spnMoveItemDown}) {
         b->setFixedSize(18, 24);
         sv->addWidget(b);

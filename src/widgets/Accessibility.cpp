@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTextEdit>
 #include <QWidget>
+#include <climits>
 
 namespace {
 
@@ -86,6 +87,47 @@ QString precedingLabel(const QWidget *w)
     return QString();
 }
 
+// The label at the left of `w` on its line, or else the one just above it,
+// as the window shows them.
+QString labelOnScreen(const QWidget *w)
+{
+    const QWidget *window = w->window();
+    if (!w->isVisibleTo(window))
+        return QString();
+    const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
+    const QLabel *left = nullptr;
+    const QLabel *above = nullptr;
+    int leftGap = INT_MAX;
+    int aboveGap = INT_MAX;
+    for (const QLabel *l : window->findChildren<QLabel *>()) {
+        if (!l->isVisibleTo(window) || cleanLabel(l->text()).isEmpty() || l->text().contains(QLatin1String("<a ")))
+            continue;
+        const QRect lr(l->mapTo(window, QPoint(0, 0)), l->size());
+        const int cy = lr.center().y();
+        if (cy >= r.top() && cy <= r.bottom() && lr.right() <= r.left() + 2 && r.left() - lr.right() < leftGap) {
+            leftGap = r.left() - lr.right();
+            left = l;
+        } else if (lr.bottom() <= r.top() + 2 && r.top() - lr.bottom() < 40 && lr.left() < r.right()
+                   && lr.right() > r.left() && r.top() - lr.bottom() < aboveGap) {
+            aboveGap = r.top() - lr.bottom();
+            above = l;
+        }
+    }
+    if (left && leftGap < 200)
+        return cleanLabel(left->text());
+    return above ? cleanLabel(above->text()) : QString();
+}
+
+// Qt's own overflow buttons of toolbars and the menu bar.
+QString qtPartName(const QWidget *w)
+{
+    if (w->objectName() == QLatin1String("qt_toolbar_ext_button"))
+        return QStringLiteral("ツールバーの残りのボタン");
+    if (w->objectName() == QLatin1String("qt_menubar_ext_button"))
+        return QStringLiteral("メニューバーの残りのメニュー");
+    return QString();
+}
+
 QString groupTitle(const QWidget *w)
 {
     for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget())
@@ -105,7 +147,7 @@ bool IsInteractiveControl(const QWidget *w)
            || qobject_cast<const QTextEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w)
            || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QAbstractSlider *>(w)
            || (qobject_cast<const QLabel *>(w)
-               && static_cast<const QLabel *>(w)->textInteractionFlags() & Qt::LinksAccessibleByMouse);
+               && static_cast<const QLabel *>(w)->text().contains(QLatin1String("<a ")));
 }
 
 QString AccessibleNameOf(const QWidget *w)
@@ -114,6 +156,8 @@ QString AccessibleNameOf(const QWidget *w)
         return w->accessibleName().trimmed();
     if (auto *b = qobject_cast<const QAbstractButton *>(w))
         return cleanLabel(b->text());
+    if (auto *l = qobject_cast<const QLabel *>(w))
+        return cleanLabel(l->text());
     return QString();
 }
 
@@ -124,9 +168,13 @@ void NameControls(QWidget *root)
     for (QWidget *w : all) {
         if (!IsInteractiveControl(w) || !AccessibleNameOf(w).isEmpty())
             continue;
-        QString name = buddyLabel(w);
+        QString name = qtPartName(w);
+        if (name.isEmpty())
+            name = buddyLabel(w);
         if (name.isEmpty())
             name = precedingLabel(w);
+        if (name.isEmpty())
+            name = labelOnScreen(w);
         if (name.isEmpty())
             name = cleanLabel(w->toolTip());
         if (name.isEmpty())
@@ -134,4 +182,31 @@ void NameControls(QWidget *root)
         if (!name.isEmpty())
             w->setAccessibleName(name);
     }
+}
+
+namespace {
+
+class NameOnShow : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            NameControls(static_cast<QWidget *>(watched));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void NameControlsWhenShown(QWidget *window)
+{
+    NameControls(window);
+    window->installEventFilter(new NameOnShow(window));
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Names for screen readers. Every control a person can act on gets an
-// accessible name: a button by its text, an icon-only button by its command
-// (its hint), any other control by its label (the label's buddy, or the
-// label just before it in its layout), its hint or its group's title.
+// accessible name: a button by its text, a link by its text, an icon-only
+// button by its command (its hint), any other control by its label (the
+// label's buddy, the label just before it in its layout, or the label at its
+// left or above it on screen), its hint or its group's title.
 #include <QString>
 
 class QWidget;
@@ -17,3 +18,6 @@ QString AccessibleNameOf(const QWidget *w);
 // Gives every unnamed interactive control inside `root` (and `root`) a name
 // as described above. Names already set are kept.
 void NameControls(QWidget *root);
+// The same once `window` is first shown (its controls then have their
+// places, so that labels beside them are found).
+void NameControlsWhenShown(QWidget *window);

@@ -170,7 +170,7 @@ private slots:
         c.portable = false;
         c.bundledData = src;
         QString error;
-        QVERIFY2(DataLocation::prepare(c, {QFileInfo(src + "ulvendo").absoluteFilePath()}, &error),
+        QVERIFY2(DataLocation::prepare(c, {QFileInfo(src + "ulvendo").canonicalFilePath()}, &error),
                  qPrintable(error));
         QCOMPARE(readFile(dst + "Ulvendo.hlp"), QByteArray("help"));
         QCOMPARE(readFile(dst + "dictionary/Question.txt"), QByteArray("bundled questions"));
