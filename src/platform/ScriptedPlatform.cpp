@@ -17,40 +17,33 @@ QList<PlatformCall> ScriptedPlatform::callsOf(const QString &kind) const
     return out;
 }
 
-QStringList ScriptedPlatform::messages() const
+QStringList ScriptedPlatform::textsOf(const QString &kind) const
 {
     QStringList out;
     for (const PlatformCall &c : calls)
-        if (c.kind == QLatin1String("message"))
+        if (c.kind == kind)
             out.append(c.text);
     return out;
+}
+
+QStringList ScriptedPlatform::messages() const
+{
+    return textsOf(QStringLiteral("message"));
 }
 
 QStringList ScriptedPlatform::sounds() const
 {
-    QStringList out;
-    for (const PlatformCall &c : calls)
-        if (c.kind == QLatin1String("sound"))
-            out.append(c.text);
-    return out;
+    return textsOf(QStringLiteral("sound"));
 }
 
 QStringList ScriptedPlatform::clipboardHistory() const
 {
-    QStringList out;
-    for (const PlatformCall &c : calls)
-        if (c.kind == QLatin1String("clipboard"))
-            out.append(c.text);
-    return out;
+    return textsOf(QStringLiteral("clipboard"));
 }
 
 QStringList ScriptedPlatform::spoken() const
 {
-    QStringList out;
-    for (const PlatformCall &c : calls)
-        if (c.kind == QLatin1String("speak"))
-            out.append(c.text);
-    return out;
+    return textsOf(QStringLiteral("speak"));
 }
 
 void ScriptedSpeaker::say(const QString &text)

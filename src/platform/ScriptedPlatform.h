@@ -68,6 +68,7 @@ public:
     QStringList sounds() const;    // played wave paths
     QStringList clipboardHistory() const;
     QStringList spoken() const;    // sentences read by the built-in voice
+    QStringList textsOf(const QString &kind) const; // the texts of the calls of a kind
     QString clipboard;
     void clear() { calls.clear(); }
 

@@ -1,5 +1,6 @@
 // Snapshots of the desktop side: the main window during a fill-in drill in a
 // dark theme, the voice page and the about box in it.
+#include "DarkPalette.h"
 #include "TestEnv.h"
 #include "app/frmAbout.h"
 #include "drill/frmQuestionSetup.h"
@@ -13,30 +14,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-QPalette darkPalette()
-{
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(45, 45, 45));
-    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    p.setColor(QPalette::Base, QColor(30, 30, 30));
-    p.setColor(QPalette::AlternateBase, QColor(50, 50, 50));
-    p.setColor(QPalette::Text, QColor(230, 230, 230));
-    p.setColor(QPalette::Button, QColor(55, 55, 55));
-    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    p.setColor(QPalette::Link, QColor(120, 170, 255));
-    p.setColor(QPalette::ToolTipBase, QColor(55, 55, 55));
-    p.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
-    return p;
-}
-
-} // namespace
-
 void snapshotDesktop(const QString &outDir)
 {
     const QPalette before = QApplication::palette();
-    QApplication::setPalette(darkPalette());
+    QApplication::setPalette(DarkPalette());
     {
         TestEnv env;
         env.presetUser(QStringLiteral("taro"));

@@ -2,6 +2,7 @@
 // Japanese, a dark theme, the keyboard and the names screen readers say.
 #include <QtTest>
 
+#include "DarkPalette.h"
 #include "TestEnv.h"
 #include "app/Startup.h"
 #include "drill_support.h"
@@ -71,19 +72,6 @@ bool isJapanese(const QString &text)
     return false;
 }
 
-QPalette darkPalette()
-{
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(45, 45, 45));
-    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    p.setColor(QPalette::Base, QColor(30, 30, 30));
-    p.setColor(QPalette::AlternateBase, QColor(50, 50, 50));
-    p.setColor(QPalette::Text, QColor(230, 230, 230));
-    p.setColor(QPalette::Button, QColor(55, 55, 55));
-    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    p.setColor(QPalette::Link, QColor(120, 170, 255));
-    return p;
-}
 
 } // namespace
 
@@ -535,7 +523,7 @@ void TestDesktop::darkThemePanesReadable()
     QFETCH(QString, questionColor);
     QFETCH(double, minimum);
     const QPalette before = QApplication::palette();
-    QApplication::setPalette(darkPalette());
+    QApplication::setPalette(DarkPalette());
     {
         TestEnv env;
         env.presetUser();
