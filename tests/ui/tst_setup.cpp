@@ -153,11 +153,13 @@ void TestSetup::showsTheSettings()
         QCOMPARE(d->txtChangeColorPercent->text(), QStringLiteral("30"));
         QCOMPARE(NumberFromColor(d->pnlTimeColor->color()), 65280);
         QCOMPARE(NumberFromColor(d->pnlQuestionNumColor->color()), 8421376);
-        // Faces: an installed face is selected, one that is not shows no entry.
+        // Faces: an installed face is selected, one that is not shows the
+        // family used in its place.
         QCOMPARE(d->cboFontQuestion->currentText(), QStringLiteral("DejaVu Sans"));
         QCOMPARE(d->cboFontQuestionSize->currentText(), QStringLiteral("20"));
         QCOMPARE(d->cboFontQuestion->palette().color(QPalette::Text), QColor(Qt::red));
-        QCOMPARE(d->cboFontHole->currentIndex(), -1);
+        QCOMPARE(d->cboFontHole->currentText(), ScreenFamily(d->cboFontHole->placeholderText()));
+        QVERIFY(d->cboFontHole->currentText() != d->cboFontHole->placeholderText());
         QCOMPARE(d->cboFontHole->count(), 2);
         QVERIFY(d->rgDateTypeItems.at(2)->isChecked());
         QCOMPARE(d->txtmoCommentSize->text(), QStringLiteral("70"));
