@@ -2,6 +2,7 @@
 
 #include "drill/Collection.h"
 #include "drill/DrillState.h"
+#include "drill/RemainingEntries.h"
 #include "platform/IniFile.h"
 #include "platform/Random.h"
 #include "platform/TextFile.h"
@@ -118,13 +119,16 @@ void ResetImportanceFilterOnOpen(DrillState &d)
 void ShuffleList(const QStringList &source, QStringList &scratch, QStringList &target,
                  Random &rng)
 {
+    // Entry k of what is left is drawn each time, as deleting it from a copy
+    // of the list would; the entries left are counted in a tree instead, so
+    // that a long list is not moved up once per draw. The scratch list ends
+    // empty, as the copy would.
     target.clear();
-    scratch = source;
-    while (!scratch.isEmpty()) {
-        const int k = rng.index(int(scratch.size()));
-        target.append(scratch.at(k));
-        scratch.removeAt(k);
-    }
+    scratch.clear();
+    target.reserve(source.size());
+    RemainingEntries left(int(source.size()));
+    while (left.size() > 0)
+        target.append(source.at(left.take(rng.index(left.size()))));
 }
 
 void BuildNotSameQuestion(DrillState &d)
