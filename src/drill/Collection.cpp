@@ -1,7 +1,7 @@
 #include "drill/Collection.h"
 
+#include "drill/CollectionFile.h"
 #include "drill/DrillState.h"
-#include "platform/TextFile.h"
 
 namespace {
 constexpr int kRecordLines = 5;
@@ -42,54 +42,42 @@ QString CollectionErrorCaption()
     return QStringLiteral("エラー");
 }
 
-bool CheckCollectionForDrill(const QStringList &lines, const QStringList &questionIndex,
-                             QString *error)
+namespace {
+
+bool checkForDrill(int lineCount, int lastQuestionLine, bool empty, QString *error)
 {
-    if (questionIndex.isEmpty()) {
+    if (empty) {
         if (error)
             *error = QStringLiteral("問題集に問題がありません。\n"
                                     "「#」で始まるキーワード行のある問題集を選んでください。");
         return false;
     }
-    const int last = questionIndex.constLast().toInt();
-    if (last + kRecordLines > lines.size()) {
+    if (lastQuestionLine + kRecordLines > lineCount) {
         if (error)
             *error = QStringLiteral("問題集の最後の問題が途中で終わっています（%1 行目）。\n"
                                     "キーワード行の後には、英文・日本文・コメント・"
                                     "穴埋め単語の 4 行が必要です。")
-                         .arg(last + 1);
+                         .arg(lastQuestionLine + 1);
         return false;
     }
     return true;
 }
 
-bool ScanCollection(const QString &path, QStringList &lstQuestionIndex, QString *error)
+// Lines line .. line + 4 as the current question.
+bool fillQuestion(const QStringList &record, int line, int questionType, DrillState &d,
+                  QString *error)
 {
-    lstQuestionIndex.clear();
-    QStringList lines;
-    if (!TextFile::readLines(path, lines, error))
-        return false;
-    const QStringList index = ScanQuestionLines(lines);
-    if (!CheckCollectionForDrill(lines, index, error))
-        return false;
-    lstQuestionIndex = index;
-    return true;
-}
-
-bool LoadQuestionFromLines(const QStringList &lines, int line, int questionType,
-                           DrillState &d, QString *error)
-{
-    if (line < 0 || line + kRecordLines > lines.size()) {
+    if (line < 0 || record.size() < kRecordLines) {
         if (error)
             *error = QStringLiteral("問題集の %1 行目から問題を読み込めません。\n"
                                     "問題集が変更された可能性があります。")
                          .arg(line + 1);
         return false;
     }
-    const QString &english = lines.at(line + 1);
-    const QString &japanese = lines.at(line + 2);
+    const QString &english = record.at(1);
+    const QString &japanese = record.at(2);
     d.CurrentLine = line;
-    d.CurrentKeyword = lines.at(line);
+    d.CurrentKeyword = record.at(0);
     if (questionType == 1) {
         d.QuestionText = english;
         d.AnswerText = japanese;
@@ -97,18 +85,57 @@ bool LoadQuestionFromLines(const QStringList &lines, int line, int questionType,
         d.QuestionText = japanese;
         d.AnswerText = english;
     }
-    d.CommentText = lines.at(line + 3);
-    d.HoleWords = lines.at(line + 4);
+    d.CommentText = record.at(3);
+    d.HoleWords = record.at(4);
     return true;
+}
+
+} // namespace
+
+bool CheckCollectionForDrill(const QStringList &lines, const QStringList &questionIndex,
+                             QString *error)
+{
+    return checkForDrill(int(lines.size()),
+                         questionIndex.isEmpty() ? 0 : questionIndex.constLast().toInt(),
+                         questionIndex.isEmpty(), error);
+}
+
+bool ScanCollection(const QString &path, QStringList &lstQuestionIndex, QString *error)
+{
+    lstQuestionIndex.clear();
+    const auto file = CollectionFile::read(path, error);
+    if (!file)
+        return false;
+    const QVector<int> &questions = file->questionLines();
+    if (!checkForDrill(file->lineCount(), questions.isEmpty() ? 0 : questions.constLast(),
+                       questions.isEmpty(), error))
+        return false;
+    lstQuestionIndex.reserve(questions.size());
+    for (int line : questions)
+        lstQuestionIndex.append(QString::number(line));
+    return true;
+}
+
+bool LoadQuestionFromLines(const QStringList &lines, int line, int questionType,
+                           DrillState &d, QString *error)
+{
+    const QStringList record = line >= 0 && line + kRecordLines <= lines.size()
+                                   ? lines.mid(line, kRecordLines)
+                                   : QStringList();
+    return fillQuestion(record, line, questionType, d, error);
 }
 
 bool LoadQuestion(const QString &path, int line, int questionType, DrillState &d,
                   QString *error)
 {
-    QStringList lines;
-    if (!TextFile::readLines(path, lines, error))
+    const auto file = CollectionFile::read(path, error);
+    if (!file)
         return false;
-    return LoadQuestionFromLines(lines, line, questionType, d, error);
+    QStringList record;
+    if (line >= 0 && line + kRecordLines <= file->lineCount())
+        for (int i = line; i < line + kRecordLines; ++i)
+            record.append(file->line(i));
+    return fillQuestion(record, line, questionType, d, error);
 }
 
 void BeginDrillRecord(DrillState &d, const QString &questionFile,

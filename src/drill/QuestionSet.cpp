@@ -1,11 +1,11 @@
 #include "drill/QuestionSet.h"
 
 #include "drill/Collection.h"
+#include "drill/CollectionFile.h"
 #include "drill/DrillState.h"
 #include "drill/RemainingEntries.h"
 #include "platform/IniFile.h"
 #include "platform/Random.h"
-#include "platform/TextFile.h"
 #include "records/Importance.h"
 
 #include <QFile>
@@ -174,15 +174,13 @@ ReviewHint BuildReviewHint(const DrillState &d, int prevNum, bool wrongOnly)
         h.hint = ReviewNoDataMark();
     h.count = ReviewableCount(d, index, wrongOnly);
 
-    QStringList lines;
-    if (!TextFile::readLines(r->QuestionFile, lines))
+    const auto file = CollectionFile::read(r->QuestionFile);
+    if (!file)
         return h;
     const QVector<int> &qs = wrongOnly ? r->WrongLines : r->AskedLines;
     for (int i = 0; i < h.count; ++i) {
-        const int english = qs.at(i) + 1;
         h.hint += QLatin1Char('\n');
-        if (english >= 0 && english < lines.size())
-            h.hint += lines.at(english);
+        h.hint += file->line(qs.at(i) + 1);
     }
     return h;
 }
