@@ -4,9 +4,9 @@
 #include "drill/CollectionFile.h"
 #include "drill/DrillState.h"
 #include "drill/RemainingEntries.h"
-#include "platform/IniFile.h"
 #include "platform/Random.h"
 #include "records/Importance.h"
+#include "records/RecordFile.h"
 
 #include <QFile>
 
@@ -185,16 +185,18 @@ ReviewHint BuildReviewHint(const DrillState &d, int prevNum, bool wrongOnly)
     return h;
 }
 
+// The position is saved after every answer of a resumed drill: through the
+// record store, which changes the one value in place when it can.
 int ReadContinuePos(const QString &setupIni, const QString &collectionFileName)
 {
-    const IniFile ini(setupIni);
+    const RecordFile ini(setupIni);
     return ini.readInt(QStringLiteral("NotRandomContinue"), collectionFileName, 0);
 }
 
 bool SaveContinuePos(const QString &setupIni, const QString &collectionFileName, int pos,
                      QString *error)
 {
-    IniFile ini(setupIni);
+    RecordFile ini(setupIni);
     ini.writeInt(QStringLiteral("NotRandomContinue"), collectionFileName, pos);
     return ini.save(error);
 }

@@ -174,6 +174,34 @@ IniFile::IniFile(const QString &path, TextFile::Policy policy) : m_path(path), m
         m_existed = TextFile::read(path, m_text);
 }
 
+IniFile::IniFile(const QString &path, const QStringList &lines)
+    : m_path(path), m_policy(TextFile::Policy::Own), m_existed(true)
+{
+    m_text.lines = lines;
+}
+
+int IniFile::sectionMatch(const QString &line, const QString &wanted)
+{
+    Name name;
+    return sectionName(line, name) ? matchOf(name, wanted) : 0;
+}
+
+bool IniFile::sectionKey(const QString &line, QString *key)
+{
+    Name name;
+    if (!sectionName(line, name))
+        return false;
+    if (key)
+        *key = nameKey(name.text);
+    return true;
+}
+
+// Equal names (equalNames) are equal after folding and ignoring case.
+QString IniFile::nameKey(const QString &name)
+{
+    return TextFile::fold(name).toCaseFolded();
+}
+
 int IniFile::findSection(const QString &section) const
 {
     Name name;

@@ -26,6 +26,18 @@ class IniFile
 public:
     // Loads the file; a missing file is an empty one.
     explicit IniFile(const QString &path, TextFile::Policy policy = TextFile::Policy::Own);
+    // INI text already in memory, as if read from `path` (save() writes it
+    // there as an own file).
+    IniFile(const QString &path, const QStringList &lines);
+
+    // For readers that index a file's sections themselves. sectionMatch():
+    // how well a line names the section looked up (2 a header with the very
+    // name, 1 a plain header name equal to it without its end spaces, 0 any
+    // other line). Names that match have the same nameKey(); sectionKey()
+    // gives the key of a header line's name (false for any other line).
+    static int sectionMatch(const QString &line, const QString &wanted);
+    static bool sectionKey(const QString &line, QString *key);
+    static QString nameKey(const QString &name);
 
     const QString &path() const { return m_path; }
     bool existed() const { return m_existed; }

@@ -1,7 +1,7 @@
 #include "records/QuestionData.h"
 
 #include "platform/CorrectRate.h"
-#include "platform/IniFile.h"
+#include "records/RecordFile.h"
 
 namespace {
 const QString kAsked = QStringLiteral("出題数");
@@ -17,7 +17,7 @@ QString QuestionDataSection(int questionType, const QString &questionText,
 
 QuestionData LoadQuestionData(const QString &dataFile, const QString &englishSentence)
 {
-    const IniFile ini(dataFile);
+    const RecordFile ini(dataFile);
     QuestionData d;
     d.Asked = qMax(0, ini.readInt(englishSentence, kAsked, 0));
     d.Atari = qMax(0, ini.readInt(englishSentence, kAtari, 0));
@@ -28,7 +28,7 @@ QuestionData LoadQuestionData(const QString &dataFile, const QString &englishSen
 bool SaveQuestionData(const QString &dataFile, const QString &englishSentence,
                       const QuestionData &d, QString *error)
 {
-    IniFile ini(dataFile);
+    RecordFile ini(dataFile);
     ini.writeInt(englishSentence, kAsked, d.Asked);
     ini.writeInt(englishSentence, kAtari, d.Atari);
     ini.writeString(englishSentence, kRate, d.Rate);

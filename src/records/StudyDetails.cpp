@@ -2,6 +2,7 @@
 
 #include "platform/CorrectRate.h"
 #include "platform/IniFile.h"
+#include "records/RecordFile.h"
 #include "records/RecordPaths.h"
 #include "records/RecordText.h"
 #include "settings/Settings.h"
@@ -60,7 +61,7 @@ QString CountRateText(int asked, int atari, const QString &rate)
 
 void GetYearDetail(const Settings &settings, const DateStrings &dates, StudyDetailState &state)
 {
-    const IniFile ini(YearDetailFile(settings, dates));
+    const RecordFile ini(YearDetailFile(settings, dates));
     const CountRateValue v = ParseCountRate(
         ini.readString(settings.QuestionBaseName, dates.Month, kZeroValue));
     state.MonthAsked = v.Asked;
@@ -72,7 +73,7 @@ void GetYearDetail(const Settings &settings, const DateStrings &dates, StudyDeta
 
 void GetDayDetail(const Settings &settings, const DateStrings &dates, StudyDetailState &state)
 {
-    const IniFile ini(DayDetailFile(settings, dates));
+    const RecordFile ini(DayDetailFile(settings, dates));
     const int today = dates.Day.toInt();
     state.PrevDay = ini.readInt(kInformation, kPrevDay, today);
     state.DayNum = qMax(1, ini.readInt(kInformation, kDayNum, 1));
@@ -116,7 +117,7 @@ bool SaveDayDetail(const Settings &settings, const DateStrings &dates,
                    const StudyDetailState &state, QString *error)
 {
     const DateStrings &d = countDates(state, dates);
-    IniFile ini(DayDetailFile(settings, d));
+    RecordFile ini(DayDetailFile(settings, d));
     const QString section = QString::number(state.DayNum);
     ini.writeString(kInformation, kPrevDay, d.Day);
     ini.writeInt(kInformation, kDayNum, state.DayNum);
@@ -130,7 +131,7 @@ bool SaveYearDetail(const Settings &settings, const DateStrings &dates,
                     const StudyDetailState &state, QString *error)
 {
     const DateStrings &d = countDates(state, dates);
-    IniFile ini(YearDetailFile(settings, d));
+    RecordFile ini(YearDetailFile(settings, d));
     const QString &section = settings.QuestionBaseName;
     const bool initialised = ini.readInt(section, kCheck, 0) != 0;
     ini.writeString(section, kCheck, QStringLiteral("1"));
