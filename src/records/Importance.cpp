@@ -7,12 +7,16 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <climits>
+
 namespace {
 
 constexpr int kHighestLevel = 5;
 
-// The pair a line holds, when it starts with two integers.
-bool pairOfLine(const QString &line, int &level, int &questionLine)
+// The pair a line holds, when it starts with two integers: the first two
+// pieces between white space (space, tab, CR, LF, VT, FF) read as decimal
+// numbers (a sign allowed).
+bool pairOfLineSlow(const QString &line, int &level, int &questionLine)
 {
     static const QRegularExpression ws(QStringLiteral("\\s+"));
     const QStringList tokens = line.split(ws, Qt::SkipEmptyParts);
@@ -22,6 +26,62 @@ bool pairOfLine(const QString &line, int &level, int &questionLine)
     level = tokens.at(0).toInt(&okLevel);
     questionLine = tokens.at(1).toInt(&okLine);
     return okLevel && okLine;
+}
+
+bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
+}
+
+// An ASCII piece as a number: an optional sign and decimal digits that fit.
+bool asciiNumber(const char16_t *p, qsizetype n, int &value)
+{
+    qsizetype i = 0;
+    const bool negative = n > 0 && p[0] == u'-';
+    if (n > 0 && (p[0] == u'-' || p[0] == u'+'))
+        ++i;
+    if (i == n)
+        return false;
+    qint64 v = 0;
+    for (; i < n; ++i) {
+        if (p[i] < u'0' || p[i] > u'9')
+            return false;
+        v = v * 10 + (p[i] - u'0');
+        if (v > qint64(INT_MAX) + 1)
+            return false;
+    }
+    v = negative ? -v : v;
+    if (v > INT_MAX || v < INT_MIN)
+        return false;
+    value = int(v);
+    return true;
+}
+
+// The same reading without a regular expression for lines of digits,
+// signs and white space (all the program writes); any other line goes the
+// long way.
+bool pairOfLine(const QString &line, int &level, int &questionLine)
+{
+    const char16_t *p = reinterpret_cast<const char16_t *>(line.constData());
+    const qsizetype n = line.size();
+    for (qsizetype i = 0; i < n; ++i)
+        if (!isBlank(p[i]) && p[i] != u'+' && p[i] != u'-' && (p[i] < u'0' || p[i] > u'9'))
+            return pairOfLineSlow(line, level, questionLine);
+    qsizetype at = 0;
+    auto piece = [&](int &value) {
+        while (at < n && isBlank(p[at]))
+            ++at;
+        const qsizetype start = at;
+        while (at < n && !isBlank(p[at]))
+            ++at;
+        return at > start && asciiNumber(p + start, at - start, value);
+    };
+    int l = 0, q = 0;
+    if (!piece(l) || !piece(q))
+        return false;
+    level = l;
+    questionLine = q;
+    return true;
 }
 
 // Index of the first line holding the question, or -1; its level in *level.

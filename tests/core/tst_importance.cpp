@@ -5,6 +5,7 @@
 #include "records_support.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <csignal>
@@ -28,6 +29,8 @@ private slots:
     void interruptedRewriteRestored();
     void unremovableScratchKeepsMarks();
     void failedCopyKeepsMarks();
+    void linesReadAsWhiteSpaceSeparatedNumbers_data();
+    void linesReadAsWhiteSpaceSeparatedNumbers();
 };
 
 namespace {
@@ -270,6 +273,41 @@ void TestImportance::failedCopyKeepsMarks()
     // Once writing works again the same change goes through.
     QVERIFY(AdjustImportance(f.imp(), f.scratch(), 7, false));
     QCOMPARE(fileBytes(f.imp()), QByteArray("2 4\r\n4 7\r\n1 9\r\n"));
+}
+
+// A line gives a pair when its first two pieces between white space read as
+// whole numbers, exactly as splitting at white space and converting each
+// piece always has (the reference below), whatever the line holds.
+void TestImportance::linesReadAsWhiteSpaceSeparatedNumbers_data()
+{
+    QTest::addColumn<QString>("line");
+    for (const char *l : {"3 12", "+3 12", "-1 5", "3\t12", " 3  12 extra", "3\v12\f", "007 0012",
+                          "3", "", "   ", "a 3", "3 1x", "3 +", "3 -", "+ 3 4", "--3 4", "3- 4",
+                          "2147483647 2147483647", "2147483648 1", "1 -2147483648",
+                          "1 -2147483649", "99999999999 1", "3,12", "3 12\r"})
+        QTest::newRow(l) << QString::fromLatin1(l);
+    for (const QString &l : {QStringLiteral("３ 12"), QStringLiteral("3\u300012"), QStringLiteral("3 12 注"),
+                             QStringLiteral("3\u00A012"), QStringLiteral("\u0663 4")})
+        QTest::newRow(qPrintable(l)) << l;
+}
+
+void TestImportance::linesReadAsWhiteSpaceSeparatedNumbers()
+{
+    QFETCH(QString, line);
+    QVector<QPair<int, int>> expected;
+    const QStringList tokens = line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    bool okLevel = false, okLine = false;
+    if (tokens.size() >= 2) {
+        const int level = tokens.at(0).toInt(&okLevel);
+        const int q = tokens.at(1).toInt(&okLine);
+        if (okLevel && okLine)
+            expected.append(qMakePair(level, q));
+    }
+    Fresh f;
+    putBytes(f.imp(), TextFile::encode(line) + "\r\n");
+    QCOMPARE(ReadImportancePairs(f.imp()), expected);
+    if (!expected.isEmpty())
+        QCOMPARE(ImportanceLevel(f.imp(), expected.first().second), expected.first().first);
 }
 
 QTEST_GUILESS_MAIN(TestImportance)
