@@ -1,6 +1,7 @@
 #include "widgets/Icons.h"
 
 #include <QFile>
+#include <QHash>
 
 QString appIconPath(const QString &name)
 {
@@ -18,11 +19,18 @@ static void registerIcons()
     Q_UNUSED(done);
 }
 
+// An icon is read once and shared by every button and menu item showing it.
+// The icons live as long as the process (they are never destroyed, so that
+// no icon engine outlives its plugin at exit).
 QIcon appIcon(const QString &name)
 {
+    static auto &made = *new QHash<QString, QIcon>;
+    const auto it = made.constFind(name);
+    if (it != made.constEnd())
+        return it.value();
     registerIcons();
     const QString path = appIconPath(name);
-    if (!QFile::exists(path))
-        return QIcon();
-    return QIcon(path);
+    const QIcon icon = QFile::exists(path) ? QIcon(path) : QIcon();
+    made.insert(name, icon);
+    return icon;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QHash>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -61,9 +62,7 @@ QString firstInstalled(const QStringList &families)
     return QString();
 }
 
-} // namespace
-
-QString ScreenFamily(const QString &face)
+QString findScreenFamily(const QString &face)
 {
     if (!face.isEmpty() && QFontDatabase::hasFamily(face))
         return face;
@@ -78,6 +77,22 @@ QString ScreenFamily(const QString &face)
     if (!sansFamily.isEmpty())
         return sansFamily;
     return face;
+}
+
+} // namespace
+
+// Asking the font database whether a family is installed lists every family
+// each time; the answer for a face is kept, since the fonts installed do not
+// change while the program runs.
+QString ScreenFamily(const QString &face)
+{
+    static QHash<QString, QString> known;
+    const auto it = known.constFind(face);
+    if (it != known.constEnd())
+        return it.value();
+    const QString family = findScreenFamily(face);
+    known.insert(face, family);
+    return family;
 }
 
 QFont FaceFont(const QString &face, int pointSize)
