@@ -14,6 +14,7 @@
 #include "BenchTable.h"
 
 #include "app/frmMain.h"
+#include "authoring/frmImport.h"
 #include "drill/QuestionSet.h"
 #include "drill/frmQuestionSetup.h"
 #include "platform/IniFile.h"
@@ -273,6 +274,80 @@ void measureShuffle(int runs, BenchTable &table)
     }
     table.add(QStringLiteral("no-repeat shuffle alone, 50k"), shuffle, floor,
               QStringLiteral("Fisher-Yates, same generator"), BenchTable::MedianAtMostMs, 50);
+}
+
+// --- import -------------------------------------------------------------------------
+
+// A notes export of n rows as other flashcard programs write it: UTF-8,
+// header lines, HTML in the comments, every tenth English field quoted with
+// a comma and doubled quotes inside.
+QByteArray importExport(int n)
+{
+    const QStringList lines = BenchData::collectionLines(n);
+    QString text = QStringLiteral("#separator:tab\n#html:true\n#columns:English\tJapanese\tComment\tHole\n");
+    for (int i = 0; i < n; ++i) {
+        const int at = BenchData::questionLine(i);
+        QString english = lines.at(at + 1);
+        if (i % 10 == 0)
+            english = QLatin1Char('"') + english + QStringLiteral(", \"\"right\"\"\"");
+        text += english + QLatin1Char('\t') + lines.at(at + 2) + QStringLiteral("\t<b>")
+                + lines.at(at + 3) + QStringLiteral("</b><br>&nbsp;") + QString::number(i)
+                + QLatin1Char('\t') + lines.at(at + 4) + QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+// Importing 10,000 rows through the import window: reading and parsing the
+// file, the preview and the mapping, then the checks and the append to a
+// collection of 1,000 questions. The floor reads and decodes the export and
+// rewrites the resulting collection atomically.
+void measureImport(const QString &dir, int runs, BenchTable &table)
+{
+    const int n = 10000;
+    Settings settings;
+    settings.ProgramFolder = dir + QStringLiteral("import/");
+    settings.UserName = QStringLiteral("bench");
+    QDir().mkpath(settings.userFolder());
+    const QString source = settings.ProgramFolder + QStringLiteral("export.txt");
+    const QString target = settings.ProgramFolder + QStringLiteral("target.txt");
+    const QString copy = settings.ProgramFolder + QStringLiteral("copy.txt");
+    {
+        QFile f(source);
+        if (!f.open(QIODevice::WriteOnly) || f.write(importExport(n)) < 0)
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(source));
+    }
+    ScriptedPlatform platform;
+    Platform::install(&platform);
+    QVector<double> import, floor;
+    bool allAdded = true;
+    for (int r = 0; r < runs; ++r) {
+        BenchData::writeLines(target, BenchData::collectionLines(1000));
+        platform.clear();
+        import.append(timeMs([&] {
+            TfrmImport window(settings, target);
+            window.FormShow();
+            window.LoadImportFile(source);
+            window.cmdAddClick();
+        }));
+        const bool added = platform.messages().size() == 1
+                           && platform.messages().first().contains(QStringLiteral("10,000 件"));
+        if (!added && allAdded)
+            std::fprintf(stderr, "import: %s\n", qPrintable(platform.messages().join(QLatin1Char('|'))));
+        allAdded = allAdded && added;
+        QByteArray result;
+        TextFile::readBytes(target, result);
+        floor.append(timeMs([&] {
+            QByteArray bytes;
+            TextFile::readBytes(source, bytes);
+            const QString text = TextFile::decode(bytes);
+            TextFile::writeBytes(copy, result);
+            Q_UNUSED(text);
+        }));
+    }
+    Platform::install(nullptr);
+    table.add(QStringLiteral("import 10,000 rows into 1k collection") + (allAdded ? QString() : QStringLiteral(" (NOT ADDED)")),
+              import, floor, QStringLiteral("read + decode the file, atomic rewrite of the result"),
+              BenchTable::MedianAtMostMs, 1000);
 }
 
 // --- child processes -----------------------------------------------------------------
@@ -608,6 +683,7 @@ int runParent(int argc, char **argv)
     measureStartup(bundledHome, bigHome, runs, table);
     measureDictionary(bigHome, dictionary, lastWord, runs, table);
     measureMemory(bigHome, bigCollection, runs, table);
+    measureImport(dir, runs, table);
 
     std::printf("Ulvendo benchmark: median of %d interleaved runs; load average before %s, after %s; "
                 "%d cores\n\n",

@@ -464,6 +464,7 @@ void TfrmMain::CreateMenus()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     cmdMakeQuestion = menuItem(mnuFile, QStringLiteral("問題集の作成 (&Q)"), QStringLiteral("cmdMakeQuestion"),
                                QStringLiteral("makequestion"));
+    cmdImportQuestion = menuItem(mnuFile, QStringLiteral("問題の取り込み (&I)"), QStringLiteral("cmdImportQuestion"));
     cmdEditQuestionFile = menuItem(mnuFile, QStringLiteral("問題集の編集 (&E)"), QStringLiteral("cmdEditQuestionFile"));
     cmdPrintQuestionFile = menuItem(mnuFile, QStringLiteral("問題集の印刷 (&P)"), QStringLiteral("cmdPrintQuestionFile"),
                                     QStringLiteral("print"));
@@ -608,6 +609,7 @@ void TfrmMain::ConnectCommands()
     onClick(cmdShowHistory_1, &TfrmMain::cmdShowHistoryClick);
     onTrigger(cmdMakeQuestion, &TfrmMain::cmdMakeQuestionClick);
     onClick(cmdMakeQuestion_1, &TfrmMain::cmdMakeQuestionClick);
+    onTrigger(cmdImportQuestion, &TfrmMain::cmdImportQuestionClick);
     onTrigger(cmdEditQuestionFile, &TfrmMain::cmdEditQuestionFileClick);
     onTrigger(cmdPrintQuestionFile, &TfrmMain::cmdPrintQuestionFileClick);
     onClick(cmdPrint, &TfrmMain::cmdPrintQuestionFileClick);

@@ -10,7 +10,7 @@
 //   src/records/frmMainRecords.cpp    error review
 //   src/records/frmMainViews.cpp      correct-rate table, graph and history
 //   src/settings/frmMainSetup.cpp     settings dialog and study plan
-//   src/authoring/frmMainMakers.cpp   question and reference makers
+//   src/authoring/frmMainMakers.cpp   question and reference makers, import
 //   src/authoring/frmMainAuthoring.cpp editor, new text, printing, help,
 //                                     version and homepage
 //   src/app/frmMainKeyboard.cpp       keyboard access and screen-reader names
@@ -154,6 +154,7 @@ public:
     // --- main menu ------------------------------------------------------------------
     QMenu *mnuFile = nullptr;                // ファイル (&F)
     QAction *cmdMakeQuestion = nullptr;
+    QAction *cmdImportQuestion = nullptr;
     QAction *cmdEditQuestionFile = nullptr;
     QAction *cmdPrintQuestionFile = nullptr;
     QAction *cmdMakeReference = nullptr;
@@ -279,6 +280,7 @@ public slots:
     void cmdShowGraphClick();
     void cmdShowHistoryClick();
     void cmdMakeQuestionClick();
+    void cmdImportQuestionClick();
     void cmdEditQuestionFileClick();
     void cmdPrintQuestionFileClick();
     void cmdMakeReferenceClick();

@@ -3,6 +3,9 @@
 #include "platform/TextFile.h"
 #include "reference/MakerChecks.h"
 
+#include <QFileInfo>
+#include <QTemporaryFile>
+
 QString QuestionKeyword(const QString &keywordBox)
 {
     return keywordBox.isEmpty() ? QStringLiteral("キーワードなし") : keywordBox;
@@ -36,21 +39,15 @@ QString hashText(const QString &what)
 }
 } // namespace
 
-QuestionAdd AddQuestionRecord(const QString &target, const QuestionDraft &draft)
+QuestionAdd CheckQuestion(const QuestionDraft &draft, TextFile::Encoding encoding)
 {
-    if (target.isEmpty())
-        return refused(QStringLiteral("追加先の問題集が指定されていません。"));
     if (draft.english.isEmpty())
         return refused(QStringLiteral("英文が記入されていません。"), QuestionAdd::EnglishField);
     if (draft.japanese.isEmpty())
         return refused(QStringLiteral("日本語訳が記入されていません。"), QuestionAdd::JapaneseField);
 
-    QString problem = Maker::pathProblem(target);
-    if (!problem.isEmpty())
-        return refused(problem);
-    const TextFile::Encoding encoding = TextFile::fileEncoding(target);
-    problem = Maker::lineProblem(QuestionKeyword(draft.keyword), QStringLiteral("キーワード"),
-                                 Maker::KeywordLimit, encoding);
+    QString problem = Maker::lineProblem(QuestionKeyword(draft.keyword), QStringLiteral("キーワード"),
+                                         Maker::KeywordLimit, encoding);
     if (!problem.isEmpty())
         return refused(problem, QuestionAdd::KeywordField);
 
@@ -72,8 +69,60 @@ QuestionAdd AddQuestionRecord(const QString &target, const QuestionDraft &draft)
         if (!problem.isEmpty())
             return refused(problem, line.field);
     }
+    return QuestionAdd();
+}
+
+QuestionAdd AddQuestionRecord(const QString &target, const QuestionDraft &draft)
+{
+    if (target.isEmpty())
+        return refused(QStringLiteral("追加先の問題集が指定されていません。"));
+    if (draft.english.isEmpty() || draft.japanese.isEmpty())
+        return CheckQuestion(draft, TextFile::Encoding::Cp932);
+    const QString problem = Maker::pathProblem(target);
+    if (!problem.isEmpty())
+        return refused(problem);
+    const QuestionAdd checked = CheckQuestion(draft, TextFile::fileEncoding(target));
+    if (!checked.message.isEmpty())
+        return checked;
 
     if (!TextFile::append(target, NewQuestionLines(draft), TextFile::Policy::Shared))
+        return refused(Maker::openFailedText());
+    QuestionAdd done;
+    done.written = true;
+    return done;
+}
+
+QuestionAdd AddQuestionRecords(const QString &target, const QVector<QuestionDraft> &drafts,
+                               QString *error)
+{
+    if (target.isEmpty())
+        return refused(QStringLiteral("追加先の問題集が指定されていません。"));
+    const QString problem = Maker::pathProblem(target);
+    if (!problem.isEmpty())
+        return refused(problem);
+    QStringList lines;
+    lines.reserve(drafts.size() * 6);
+    for (const QuestionDraft &draft : drafts)
+        lines << NewQuestionLines(draft);
+
+    // The text layer appends to a scratch copy (in the file's encoding and
+    // line ends, ending a last line that has none); the result replaces the
+    // collection in one atomic rewrite, so a failure or a crash leaves the
+    // collection as it was and every byte already in it stays.
+    QByteArray old;
+    if (QFileInfo(target).isFile() && !TextFile::readBytes(target, old, error))
+        return refused(Maker::openFailedText());
+    QTemporaryFile scratch;
+    QByteArray merged;
+    if (!scratch.open() || scratch.write(old) != old.size() || !scratch.flush()) {
+        if (error)
+            *error = scratch.errorString();
+        return refused(Maker::openFailedText());
+    }
+    scratch.close();
+    if (!TextFile::append(scratch.fileName(), lines, TextFile::Policy::Shared, error)
+        || !TextFile::readBytes(scratch.fileName(), merged, error)
+        || !TextFile::writeBytes(target, merged, error))
         return refused(Maker::openFailedText());
     QuestionAdd done;
     done.written = true;

@@ -101,8 +101,12 @@ TfrmMakeQuestion::TfrmMakeQuestion(Settings &settings, QWidget *parent)
     Button1 = new QPushButton(QStringLiteral("編集 (&E)"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setAutoDefault(false);
+    cmdImport = new QPushButton(QStringLiteral("取り込み (&I)"), this);
+    cmdImport->setObjectName(QStringLiteral("cmdImport"));
+    cmdImport->setAutoDefault(false);
+    cmdImport->setToolTip(QStringLiteral("CSV／TSV／テキストファイルから問題をまとめて取り込みます"));
     MakeCloseButton();
-    for (QPushButton *b : {cmdAdd, Button1, cmdClose})
+    for (QPushButton *b : {cmdAdd, Button1, cmdImport, cmdClose})
         b->setMinimumWidth(96);
 
     QVBoxLayout *body = StartLayout(lblQuestionFile, 3);
@@ -129,6 +133,7 @@ TfrmMakeQuestion::TfrmMakeQuestion(Settings &settings, QWidget *parent)
     body->addWidget(moComment, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Button1);
+    buttons->addWidget(cmdImport);
     buttons->addStretch(1);
     buttons->addWidget(cmdAdd);
     buttons->addWidget(cmdClose);
@@ -140,7 +145,8 @@ TfrmMakeQuestion::TfrmMakeQuestion(Settings &settings, QWidget *parent)
     setTabOrder(txtHole, moComment);
     setTabOrder(moComment, cmdAdd);
     setTabOrder(cmdAdd, Button1);
-    setTabOrder(Button1, cmdClose);
+    setTabOrder(Button1, cmdImport);
+    setTabOrder(cmdImport, cmdClose);
 
     connect(cmdSelectQuestionFile, &QPushButton::clicked, this,
             &TfrmMakeQuestion::cmdSelectQuestionFileClick);
@@ -148,6 +154,7 @@ TfrmMakeQuestion::TfrmMakeQuestion(Settings &settings, QWidget *parent)
     connect(chkEJapaneseOn, &QCheckBox::clicked, this, &TfrmMakeQuestion::chkEJapaneseOnClick);
     connect(chkJJapaneseOn, &QCheckBox::clicked, this, &TfrmMakeQuestion::chkJJapaneseOnClick);
     connect(Button1, &QPushButton::clicked, this, &TfrmMakeQuestion::Button1Click);
+    connect(cmdImport, &QPushButton::clicked, this, &TfrmMakeQuestion::cmdImportClick);
     FinishMaker(kWidth, kHeight);
 }
 
@@ -242,4 +249,10 @@ void TfrmMakeQuestion::Button1Click()
 {
     if (onEditQuestionFile)
         onEditQuestionFile();
+}
+
+void TfrmMakeQuestion::cmdImportClick()
+{
+    if (onImport)
+        onImport();
 }

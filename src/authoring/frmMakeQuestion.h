@@ -30,10 +30,13 @@ public:
     void chkJJapaneseOnClick();
     void cmdAddClick() override;
     void Button1Click();
+    void cmdImportClick();
 
     // Shows the question file editor (set by the opener); target() is the
     // collection that questions go to.
     std::function<void()> onEditQuestionFile;
+    // Shows the import window (set by the opener), adding to target().
+    std::function<void()> onImport;
 
     QComboBox *cboQuestionFile = nullptr;
     QPushButton *cmdSelectQuestionFile = nullptr;
@@ -46,4 +49,5 @@ public:
     QLineEdit *txtHole = nullptr;
     QPlainTextEdit *moComment = nullptr;
     QPushButton *Button1 = nullptr;
+    QPushButton *cmdImport = nullptr;
 };

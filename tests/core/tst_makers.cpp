@@ -329,6 +329,53 @@ private slots:
         QCOMPARE(q.message, r.message);
     }
 
+    // Several records at once: all written after the file's own bytes, or
+    // none at all.
+    void severalRecords_data()
+    {
+        QTest::addColumn<QString>("where");   // "file", "missing", "folder", "no folder"
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QByteArray>("added");
+        const QByteArray two = crlf(strings({"#k", "Go.", "行け。", "コメントはありません", "", "",
+                                             "#キーワードなし", "Run.", "走れ。", "急いで", "Run", ""}));
+        QTest::newRow("after a Shift-JIS collection") << "file" << crlf(strings({"#a", "A.", "あ", "c", ""}))
+                                                       << true << two;
+        QTest::newRow("a new collection") << "missing" << QByteArray() << true << two;
+        QTest::newRow("after a last line without line end")
+            << "file" << QByteArray("#a\r\nA.") << true << QByteArray("\r\n") + two;
+        QTest::newRow("UTF-8 collection with LF line ends")
+            << "file" << QByteArray("\xEF\xBB\xBF#a\nA.\n") << true
+            << QStringLiteral("#k\nGo.\n行け。\nコメントはありません\n\n\n#キーワードなし\nRun.\n走れ。\n急いで\nRun\n\n")
+                   .toUtf8();
+        QTest::newRow("a folder in the way") << "folder" << QByteArray() << false << QByteArray();
+        QTest::newRow("a folder that does not exist") << "no folder" << QByteArray() << false << QByteArray();
+    }
+    void severalRecords()
+    {
+        QFETCH(QString, where);
+        QFETCH(QByteArray, before);
+        QFETCH(bool, written);
+        QFETCH(QByteArray, added);
+        QString path = where == QLatin1String("file") ? fileWith(before) : freshPath();
+        if (where == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        if (where == QLatin1String("no folder"))
+            path = m_dir.filePath(QStringLiteral("nowhere/q.txt"));
+        const QVector<QuestionDraft> drafts{
+            {QStringLiteral("k"), QStringLiteral("Go."), QStringLiteral("行け。"), QString(), {}},
+            {QString(), QStringLiteral("Run."), QStringLiteral("走れ。"), QStringLiteral("Run"),
+             {QStringLiteral("急いで")}}};
+        QString error;
+        const QuestionAdd r = AddQuestionRecords(path, drafts, &error);
+        QCOMPARE(r.written, written);
+        QCOMPARE(error.isEmpty(), written);
+        if (where == QLatin1String("folder"))
+            QVERIFY(QFileInfo(path).isDir());
+        else
+            QCOMPARE(fileBytes(path), written ? before + added : QByteArray("<missing>"));
+    }
+
     // --- question records ----------------------------------------------------
     void questionBytes_data()
     {

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
+#include "authoring/frmImport.h"
 #include "authoring/frmMakeQuestion.h"
 #include "platform/IniFile.h"
 #include "platform/Platform.h"
@@ -70,6 +71,27 @@ void snapshotMakers(const QString &outDir)
         QApplication::processEvents();
         maker.grab().save(outDir + QStringLiteral("/make_question.png"));
         maker.close();
+    }
+    {
+        // A notes export with header lines and HTML, one row without English.
+        const QString source = settings.ProgramFolder + QStringLiteral("words.txt");
+        QFile f(source);
+        f.open(QIODevice::WriteOnly);
+        f.write(QStringLiteral(
+            "#separator:tab\n#html:true\n#columns:English\tJapanese\tComment\tTags\n"
+            "I have just finished my homework.\tちょうど宿題を終えたところです。\t現在完了（完了）\tunit1\n"
+            "She has been to Kyoto twice.\t彼女は京都に<b>2回</b>行ったことがあります。\t経験<br>回数は文末\tunit1\n"
+            "\tこの行は英文がありません\t\tunit1\n"
+            "We have lived here for ten years.\t私たちはここに10年間住んでいます。\tfor&nbsp;+&nbsp;期間\tunit2\n")
+                    .toUtf8());
+        f.close();
+        TfrmImport window(settings, QString());
+        window.show();
+        QApplication::processEvents();
+        window.LoadImportFile(source);
+        QApplication::processEvents();
+        window.grab().save(outDir + QStringLiteral("/import.png"));
+        window.close();
     }
     Platform::install(nullptr);
 }
