@@ -9,6 +9,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -564,6 +565,12 @@ Encoding detect(const QByteArray &bytes)
     const qsizetype len = bytes.size();
     bool multiByte = false;
     for (qsizetype i = 0; i < len;) {
+        // Runs of ASCII (most of any file) are passed eight bytes at a time.
+        quint64 word = 0;
+        if (len - i >= 8 && (std::memcpy(&word, p + i, 8), (word & 0x8080808080808080ULL) == 0)) {
+            i += 8;
+            continue;
+        }
         if (p[i] < 0x80) {
             ++i;
             continue;

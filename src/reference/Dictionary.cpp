@@ -3,7 +3,10 @@
 #include "LineScan.h"
 #include "platform/TextFile.h"
 
+#include <QFile>
+
 #include <cstring>
+#include <string.h>
 
 namespace Dictionary {
 
@@ -56,8 +59,18 @@ DictionaryResult LookUpDictionary(const QString &dictPath, const QString &word, 
     DictionaryResult result;
     result.word = word;
 
+    // The file is mapped rather than read: the look-up then uses the pages
+    // the system already holds for it instead of copying them into fresh
+    // memory, so that the first look-up of a run costs what the later ones
+    // do. A file that cannot be mapped (an empty one) is read.
+    QFile file(dictPath);
     QByteArray bytes;
-    if (dictPath.isEmpty() || !TextFile::readBytes(dictPath, bytes)) {
+    const uchar *mapped = nullptr;
+    if (!dictPath.isEmpty() && file.open(QIODevice::ReadOnly) && file.size() > 0)
+        mapped = file.map(0, file.size());
+    if (mapped) {
+        bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(file.size()));
+    } else if (dictPath.isEmpty() || !TextFile::readBytes(dictPath, bytes)) {
         result.status = DictionaryResult::Unreadable;
         if (error) {
             *error = dictPath.isEmpty()
@@ -71,30 +84,33 @@ DictionaryResult LookUpDictionary(const QString &dictPath, const QString &word, 
         return result;
 
     // The first line that begins with the word, compared after folding. An
-    // ASCII word is compared with the bytes at the start of every line, and
-    // only a line whose bytes match is decoded and checked character by
-    // character; any other word is compared line by line.
+    // ASCII word is searched for in the raw bytes at the start of every line
+    // (the first line, or after a line feed), and only a line whose bytes
+    // match is decoded and checked character by character; any other word
+    // is compared line by line.
     const TextFile::Encoding encoding = TextFile::detect(bytes);
     const QString wanted = TextFile::fold(word);
     auto begins = [&](const QString &line) { return TextFile::fold(line).startsWith(wanted); };
     qsizetype found = -1;
     if (LineScan::isAscii(wanted)) {
         const QByteArray needle = wanted.toLatin1();
+        const QByteArray afterBreak = '\n' + needle;
         const char *data = bytes.constData();
         const qsizetype size = bytes.size();
-        const qsizetype n = needle.size();
-        const char first = needle.at(0);
-        qsizetype start = LineScan::firstLine(bytes);
-        while (start < size) {
-            const char *nl = static_cast<const char *>(std::memchr(data + start, '\n', size_t(size - start)));
-            const qsizetype next = nl ? (nl - data) + 1 : size;
-            if (data[start] == first && next - start >= n
-                && std::memcmp(data + start, needle.constData(), size_t(n)) == 0
-                && begins(LineScan::lineText(bytes, start, encoding))) {
-                found = start;
+        const qsizetype first = LineScan::firstLine(bytes);
+        if (size - first >= needle.size()
+            && std::memcmp(data + first, needle.constData(), size_t(needle.size())) == 0
+            && begins(LineScan::lineText(bytes, first, encoding)))
+            found = first;
+        for (qsizetype from = first; found < 0 && from < size;) {
+            const void *hit = memmem(data + from, size_t(size - from), afterBreak.constData(),
+                                     size_t(afterBreak.size()));
+            if (!hit)
                 break;
-            }
-            start = next;
+            const qsizetype start = static_cast<const char *>(hit) - data + 1;
+            if (begins(LineScan::lineText(bytes, start, encoding)))
+                found = start;
+            from = start;
         }
     } else {
         found = LineScan::findLine(bytes, LineScan::firstLine(bytes), encoding, begins);
