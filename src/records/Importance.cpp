@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <climits>
+#include <cstring>
 
 namespace {
 
@@ -28,25 +29,33 @@ bool pairOfLineSlow(const QString &line, int &level, int &questionLine)
     return okLevel && okLine;
 }
 
-bool isBlank(char16_t c)
+template <typename C>
+bool isBlank(C c)
 {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
+    return c == C(' ') || c == C('\t') || c == C('\r') || c == C('\n') || c == C('\v') || c == C('\f');
+}
+
+template <typename C>
+bool isPlain(C c)
+{
+    return isBlank(c) || c == C('+') || c == C('-') || (c >= C('0') && c <= C('9'));
 }
 
 // An ASCII piece as a number: an optional sign and decimal digits that fit.
-bool asciiNumber(const char16_t *p, qsizetype n, int &value)
+template <typename C>
+bool asciiNumber(const C *p, qsizetype n, int &value)
 {
     qsizetype i = 0;
-    const bool negative = n > 0 && p[0] == u'-';
-    if (n > 0 && (p[0] == u'-' || p[0] == u'+'))
+    const bool negative = n > 0 && p[0] == C('-');
+    if (n > 0 && (p[0] == C('-') || p[0] == C('+')))
         ++i;
     if (i == n)
         return false;
     qint64 v = 0;
     for (; i < n; ++i) {
-        if (p[i] < u'0' || p[i] > u'9')
+        if (p[i] < C('0') || p[i] > C('9'))
             return false;
-        v = v * 10 + (p[i] - u'0');
+        v = v * 10 + (p[i] - C('0'));
         if (v > qint64(INT_MAX) + 1)
             return false;
     }
@@ -57,16 +66,11 @@ bool asciiNumber(const char16_t *p, qsizetype n, int &value)
     return true;
 }
 
-// The same reading without a regular expression for lines of digits,
-// signs and white space (all the program writes); any other line goes the
-// long way.
-bool pairOfLine(const QString &line, int &level, int &questionLine)
+// The pair of a line of digits, signs and white space only, read as
+// pairOfLineSlow reads it.
+template <typename C>
+bool plainPair(const C *p, qsizetype n, int &level, int &questionLine)
 {
-    const char16_t *p = reinterpret_cast<const char16_t *>(line.constData());
-    const qsizetype n = line.size();
-    for (qsizetype i = 0; i < n; ++i)
-        if (!isBlank(p[i]) && p[i] != u'+' && p[i] != u'-' && (p[i] < u'0' || p[i] > u'9'))
-            return pairOfLineSlow(line, level, questionLine);
     qsizetype at = 0;
     auto piece = [&](int &value) {
         while (at < n && isBlank(p[at]))
@@ -82,6 +86,80 @@ bool pairOfLine(const QString &line, int &level, int &questionLine)
     level = l;
     questionLine = q;
     return true;
+}
+
+// The same reading without a regular expression for lines of digits,
+// signs and white space (all the program writes); any other line goes the
+// long way.
+bool pairOfLine(const QString &line, int &level, int &questionLine)
+{
+    const char16_t *p = reinterpret_cast<const char16_t *>(line.constData());
+    const qsizetype n = line.size();
+    for (qsizetype i = 0; i < n; ++i)
+        if (!isPlain(p[i]))
+            return pairOfLineSlow(line, level, questionLine);
+    return plainPair(p, n, level, questionLine);
+}
+
+// An importance file as the program writes it: only digits, signs, spaces
+// and tabs, every line ended by the line end the text layer writes for it
+// (CR LF; LF in a file without CR LF). Such a file is read and changed on
+// its bytes: what comes out is byte for byte what decoding it, changing the
+// line and writing it through the text layer gives, without decoding the
+// other lines. Any other file goes through the text layer.
+bool isPlainFile(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return true;
+    if (!bytes.endsWith('\n'))
+        return false;
+    const bool lfOnly = !bytes.contains("\r\n");
+    const char *d = bytes.constData();
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = d[i];
+        if (c == '\r') {
+            if (lfOnly || i + 1 == n || d[i + 1] != '\n')
+                return false;
+        } else if (c == '\n') {
+            if (!lfOnly && (i == 0 || d[i - 1] != '\r'))
+                return false;
+        } else if (!isPlain(c) || c == '\v' || c == '\f') {
+            return false;
+        }
+    }
+    return true;
+}
+
+QByteArray lineEndOf(const QByteArray &bytes)
+{
+    return bytes.contains('\n') && !bytes.contains("\r\n") ? QByteArrayLiteral("\n")
+                                                            : QByteArrayLiteral("\r\n");
+}
+
+// The first line of a plain file holding the question: where it starts,
+// where the next line starts, and its level. start is -1 when none does.
+struct PlainLine
+{
+    qsizetype start = -1;
+    qsizetype next = -1;
+    int level = 0;
+};
+
+PlainLine findPlainLine(const QByteArray &bytes, int questionLine)
+{
+    const char *d = bytes.constData();
+    const qsizetype n = bytes.size();
+    for (qsizetype start = 0; start < n;) {
+        const char *nl = static_cast<const char *>(std::memchr(d + start, '\n', size_t(n - start)));
+        const qsizetype next = nl ? nl - d + 1 : n;
+        const qsizetype stop = nl && nl > d + start && nl[-1] == '\r' ? nl - d - 1 : (nl ? nl - d : n);
+        int l = 0, q = 0;
+        if (plainPair(d + start, stop - start, l, q) && q == questionLine)
+            return {start, next, l};
+        start = next;
+    }
+    return {};
 }
 
 // Index of the first line holding the question, or -1; its level in *level.
@@ -134,6 +212,42 @@ bool recoverScratch(const QString &impFile, const QString &scratchFile, QString 
     return false;
 }
 
+// Writes `to` as the file `from` with the question's line replaced by
+// `newLevel` (left out when 0, added when missing). Read and written back as
+// a whole, so that lines not changed keep their bytes.
+bool writeChanged(const QString &from, const QString &to, int questionLine, int newLevel,
+                  QString *why)
+{
+    QByteArray bytes;
+    if (!TextFile::readBytes(from, bytes, why))
+        return false;
+    if (isPlainFile(bytes)) {
+        const PlainLine found = findPlainLine(bytes, questionLine);
+        const QByteArray line = newLevel > 0
+            ? pairLine(newLevel, questionLine).toLatin1() + lineEndOf(bytes)
+            : QByteArray();
+        if (found.start >= 0)
+            bytes.replace(found.start, found.next - found.start, line);
+        else
+            bytes += line;
+        return TextFile::writeBytes(to, bytes, why);
+    }
+    TextFile::Text text;
+    if (!TextFile::read(from, text, why))
+        return false;
+    QStringList &lines = text.lines;
+    const int at = findLine(lines, questionLine, nullptr);
+    if (at >= 0) {
+        if (newLevel > 0)
+            lines[at] = pairLine(newLevel, questionLine);
+        else
+            lines.removeAt(at);
+    } else if (newLevel > 0) {
+        lines.append(pairLine(newLevel, questionLine));
+    }
+    return TextFile::write(to, text, TextFile::Policy::Own, why);
+}
+
 // Moves the importance file aside and copies it back with the question's
 // line replaced by `newLevel` (left out when 0). On any failure the original
 // file is put back (or, failing that, kept as the scratch file).
@@ -146,24 +260,8 @@ bool rewrite(const QString &impFile, const QString &scratchFile, int questionLin
         setError(error, impFile + QStringLiteral(" の名前を変更できませんでした"));
         return false;
     }
-    // Read and written back as a whole, so that lines not changed keep
-    // their bytes.
-    TextFile::Text text;
-    QStringList &lines = text.lines;
     QString why;
-    bool ok = TextFile::read(scratchFile, text, &why);
-    if (ok) {
-        const int at = findLine(lines, questionLine, nullptr);
-        if (at >= 0) {
-            if (newLevel > 0)
-                lines[at] = pairLine(newLevel, questionLine);
-            else
-                lines.removeAt(at);
-        } else if (newLevel > 0) {
-            lines.append(pairLine(newLevel, questionLine));
-        }
-        ok = TextFile::write(impFile, text, TextFile::Policy::Own, &why);
-    }
+    const bool ok = writeChanged(scratchFile, impFile, questionLine, newLevel, &why);
     if (!ok) {
         // The scratch file still holds every mark: it takes the place of
         // whatever was (or was not) written.
@@ -178,6 +276,22 @@ bool rewrite(const QString &impFile, const QString &scratchFile, int questionLin
     return true;
 }
 
+// The level of the question's first line in the importance file; false
+// when the file has none or cannot be read.
+bool markedLevel(const QString &impFile, int questionLine, int *level)
+{
+    QByteArray bytes;
+    if (!TextFile::readBytes(impFile, bytes))
+        return false;
+    if (isPlainFile(bytes)) {
+        const PlainLine found = findPlainLine(bytes, questionLine);
+        *level = found.level;
+        return found.start >= 0;
+    }
+    QStringList lines;
+    return TextFile::readLines(impFile, lines) && findLine(lines, questionLine, level) >= 0;
+}
+
 bool appendPair(const QString &impFile, int level, int questionLine, QString *error)
 {
     return AppendRecordLines(impFile, {pairLine(level, questionLine)}, error);
@@ -187,11 +301,8 @@ bool appendPair(const QString &impFile, int level, int questionLine, QString *er
 
 int ImportanceLevel(const QString &impFile, int questionLine)
 {
-    QStringList lines;
-    if (!TextFile::readLines(impFile, lines))
-        return 0;
     int level = 0;
-    return findLine(lines, questionLine, &level) >= 0 ? level : 0;
+    return markedLevel(impFile, questionLine, &level) ? level : 0;
 }
 
 QVector<QPair<int, int>> ReadImportancePairs(const QString &impFile)
@@ -213,11 +324,8 @@ bool AdjustImportance(const QString &impFile, const QString &scratchFile, int qu
 {
     if (!restoreScratch(impFile, scratchFile, error))
         return false;
-    QStringList lines;
     int level = 0;
-    const bool found = TextFile::readLines(impFile, lines)
-                       && findLine(lines, questionLine, &level) >= 0;
-    if (!found)
+    if (!markedLevel(impFile, questionLine, &level))
         return correct ? true : appendPair(impFile, 1, questionLine, error);
 
     // Hand-edited levels are brought back into 1..5.
@@ -237,11 +345,8 @@ bool SetImportance(const QString &impFile, const QString &scratchFile, int quest
     }
     if (!restoreScratch(impFile, scratchFile, error))
         return false;
-    QStringList lines;
     int current = 0;
-    const bool found = TextFile::readLines(impFile, lines)
-                       && findLine(lines, questionLine, &current) >= 0;
-    if (!found)
+    if (!markedLevel(impFile, questionLine, &current))
         return level == 0 ? true : appendPair(impFile, level, questionLine, error);
     if (current == level)
         return true;

@@ -100,6 +100,23 @@ void TestImportance::automatic_data()
                                               << QByteArray("5 7\r\n");
     QTest::newRow("hand-edited 0 right: removed") << QByteArray("0 7\r\n2 8\r\n") << true
                                                   << QByteArray("2 8\r\n");
+    // Files the program writes are changed on their bytes, any other through
+    // the text layer: both give the same bytes.
+    QTest::newRow("LF file keeps LF") << QByteArray("2 4\n3 7\n") << false
+                                      << QByteArray("2 4\n4 7\n");
+    QTest::newRow("LF file, appended") << QByteArray("2 4\n") << false << QByteArray("2 4\n1 7\n");
+    QTest::newRow("mixed line ends become CR LF") << QByteArray("2 4\n3 7\r\n") << false
+                                                  << QByteArray("2 4\r\n4 7\r\n");
+    QTest::newRow("changed last line without line end") << QByteArray("2 4\r\n3 7") << false
+                                                        << QByteArray("2 4\r\n4 7\r\n");
+    QTest::newRow("sign and tab rewritten plainly") << QByteArray("1 4\r\n+3\t7\r\n") << false
+                                                    << QByteArray("1 4\r\n4 7\r\n");
+    QTest::newRow("7 is not 17 or 70") << QByteArray("1 17\r\n2 70\r\n2 7\r\n") << true
+                                       << QByteArray("1 17\r\n2 70\r\n1 7\r\n");
+    QTest::newRow("Japanese note keeps its bytes") << QByteArray("\x83\x81\x83\x82\r\n3 7\r\n")
+                                                   << false
+                                                   << QByteArray("\x83\x81\x83\x82\r\n4 7\r\n");
+    QTest::newRow("only mark removed, LF") << QByteArray("1 7\n") << true << QByteArray("");
 }
 
 void TestImportance::automatic()
