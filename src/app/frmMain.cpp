@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "platform/StaleTempFiles.h"
 #include "settings/MainWindowState.h"
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
@@ -34,12 +35,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QtMath>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 TfrmMain *frmMain = nullptr;
 
@@ -702,6 +705,11 @@ void TfrmMain::FormShow()
         platform().execDialog(&dialog);
     }
 
+    // Leftovers of saves a crash interrupted in an earlier run.
+    RemoveStaleTempFiles(settings.ProgramFolder);
+    if (Paths::isSafeName(settings.UserName))
+        RemoveStaleTempFiles(settings.userFolder());
+
     // 4-6: position and size.
     const WindowPlacement place = ReadWindowPlacement(settings);
     if (place.Move)
@@ -716,9 +724,9 @@ void TfrmMain::FormShow()
     // 7: every setting.
     LoadSettings(settings);
 
-    // 8: the companion learns where the window is.
-    if (!settings.SorbellPath.isEmpty())
-        Companion::handOver(settings, frameGeometry());
+    // 8: the companion learns where the window is, once it is on the screen
+    // (maximised, placed and framed): the first showing is still going on.
+    QTimer::singleShot(0, this, [this] { HandOverWhenShown(kHandOverTries); });
 
     // 9: the recent-file lists, and the start-up files under their names.
     cboQuestionFile->clear();
@@ -785,6 +793,31 @@ void TfrmMain::FormShow()
     tmrDate->start(500);
 }
 
+void TfrmMain::HandOverWhenShown(int triesLeft)
+{
+    if (ShutdownDone || !isVisible())
+        return;
+    if (windowHandle() && !windowHandle()->isExposed() && triesLeft > 0) {
+        QTimer::singleShot(50, this, [this, triesLeft] { HandOverWhenShown(triesLeft - 1); });
+        return;
+    }
+    Companion::handOver(settings, ShownFrame());
+}
+
+QRect TfrmMain::RecordedGeometry() const
+{
+    return frameGeometry();
+}
+
+QRect TfrmMain::ShownFrame() const
+{
+    // A maximised window covers the screen's free area, also while the
+    // window manager is still carrying out the maximising.
+    if ((windowState() & Qt::WindowMaximized) && screen())
+        return screen()->availableGeometry();
+    return frameGeometry();
+}
+
 // --- the look -------------------------------------------------------------------------
 
 void TfrmMain::ApplyDisplaySettings()
@@ -803,15 +836,28 @@ void TfrmMain::ApplyDisplaySettings()
     cgPercent->setForeColor(ColorFromNumber(settings.ColorPercent));
     cgTime->setForeColor(ColorFromNumber(settings.ColorTime));
 
-    FitHolePane();
-    pnlComment->setFixedHeight(qMax(0, settings.moCommentSize));
     pnlComment->setVisible(settings.ShowComment == 1);
     pnlHint->setVisible(settings.ShowHint == 1);
+    FitHolePane();
 }
 
 void TfrmMain::SetQuestionPaneHeight(int height)
 {
-    pnlQuestion->setFixedHeight(qMax(0, height));
+    // Everything else of the window keeps its height; the two panes share
+    // what the screen leaves (with a little room for the answer list and
+    // the window frame).
+    constexpr int kAnswerListAndFrame = 100;
+    const QScreen *where = screen();
+    const int available = where ? where->availableGeometry().height() : 768;
+    const int others = menuBar()->sizeHint().height() + dkToolBar->height() + pnlAnswer->height()
+                       + pnlData->height() + (sbInfo->isHidden() ? 0 : sbInfo->sizeHint().height())
+                       + kAnswerListAndFrame;
+    const PaneHeights h = FitPaneHeights(height, pnlComment->isHidden() ? 0 : settings.moCommentSize,
+                                         available - others);
+    pnlQuestion->setFixedHeight(h.Question);
+    if (moHole->minimumHeight() > h.Question)
+        moHole->setFixedHeight(h.Question);
+    pnlComment->setFixedHeight(h.Comment);
 }
 
 void TfrmMain::FitHolePane()
@@ -1036,7 +1082,7 @@ void TfrmMain::FormClose()
     r.Bars.QuestionSetupToolBar = !tbQuestionSetupToolBar->isHidden();
     r.Bars.RightCommandButton = !pnlRightCommandButton->isHidden();
     r.Bars.StatusBar = !sbInfo->isHidden();
-    const QRect bounds = frameGeometry();
+    const QRect bounds = RecordedGeometry();
     r.Left = bounds.x();
     r.Top = bounds.y();
     r.Width = bounds.width();
@@ -1054,5 +1100,7 @@ void TfrmMain::FormClose()
     r.QuestionNum = settings.QuestionNum;
     r.QuestionFile = settings.QuestionFilePath;
     r.ReferenceFile = settings.ReferenceFilePath;
-    WriteShutdownSetup(settings, r);
+    if (!WriteShutdownSetup(settings, r, &error) && QFileInfo(settings.userFolder()).isDir())
+        platform().message(this, ErrorCaption(),
+                           QStringLiteral("設定を保存できませんでした\n") + error, MsgKind::Warning);
 }

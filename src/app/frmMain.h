@@ -23,6 +23,7 @@
 // QAction.
 #include "drill/DrillState.h"
 #include "platform/DateStrings.h"
+#include "records/SaveReport.h"
 #include "records/StudyDetails.h"
 #include "settings/Settings.h"
 
@@ -60,6 +61,13 @@ public:
     StudyDetailState details;      // month/day counts; NowCount read at start-up
     bool FirstShowDone = false;    // the first showing has run
     bool ShutdownDone = false;     // the shutdown steps have run
+    // The goal of today announced by the countdown ("date,purpose"), kept
+    // in memory so that it is announced once even when Setup.ini cannot
+    // be rewritten to drop it; and whether that failure was reported.
+    QString PlanAnnounced;
+    bool PlanRemovalReported = false;
+    // What the answer being judged could not save; reported once by Result.
+    SaveReport AnswerSaves;
 
     // --- toolbar dock and toolbars ------------------------------------------------
     QWidget *dkToolBar = nullptr;
@@ -225,6 +233,16 @@ public:
     // (run by the first showing and by the date timer; src/settings/frmMainSetup.cpp).
     void ShowPlanSummary();
     void PlanCountdown();
+    void RemovePlanGoal(const QString &purpose);
+    // The window's outer bounds as shown (the screen's free area when
+    // maximised), what the companion is told.
+    QRect ShownFrame() const;
+    // The bounds [Form Information] records at shutdown.
+    QRect RecordedGeometry() const;
+    // Hands the shown bounds over to the companion once the window is on
+    // the screen (retrying every 50 ms meanwhile, `triesLeft` times).
+    void HandOverWhenShown(int triesLeft);
+    static constexpr int kHandOverTries = 40;
     // Question-pane height: moQuestionSize, plus moHoleSize while moHole shows.
     void SetQuestionPaneHeight(int height);
     // The fill-in pane as high as its sentence needs (at least moHoleSize),

@@ -3,8 +3,11 @@
 #include "widgets/Icons.h"
 #include "widgets/Look.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QWindow>
 
 TfrmTitle::TfrmTitle(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -18,7 +21,17 @@ TfrmTitle::TfrmTitle(QWidget *parent)
 void TfrmTitle::showNow()
 {
     show();
-    repaint();
+    // Under a window manager the window is on the screen some moments after
+    // show(), and a picture painted before that is lost; the start-up then
+    // goes on without processing window events. So the window events are
+    // processed until the picture has been painted on the shown window (a
+    // second at most), and no longer.
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_painted && waited.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    if (!m_painted)
+        repaint();
 }
 
 void TfrmTitle::release()
@@ -28,6 +41,9 @@ void TfrmTitle::release()
 
 void TfrmTitle::paintEvent(QPaintEvent *)
 {
+    // Painted for the screen only once the window is exposed there.
+    if (windowHandle() && windowHandle()->isExposed())
+        m_painted = true;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient bg(0, 0, 0, height());

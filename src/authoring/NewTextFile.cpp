@@ -62,12 +62,16 @@ Result create(const QString &folder, const QString &name, QString *message)
         return Result::Exists;
     }
     QString writeError;
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()
-        || !TextFile::writeBytes(path, QByteArray(), &writeError)) {
-        say(file + QStringLiteral(" を作成できませんでした"));
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        say(file + QStringLiteral(" を作成できませんでした\nフォルダ ") + folder
+            + QStringLiteral(" がありません"));
         return Result::Failed;
     }
-    say(file + QStringLiteral(" は作成されました"));
+    if (!TextFile::writeBytes(path, QByteArray(), &writeError)) {
+        say(file + QStringLiteral(" を作成できませんでした\n") + writeError);
+        return Result::Failed;
+    }
+    say(file + QStringLiteral(" は作成されました\n作成場所 ： ") + folder);
     return Result::Created;
 }
 

@@ -22,7 +22,7 @@ enum class Result { Created, Refused, Exists, Failed };
 
 // Creates the empty file for `name` in `folder`. An existing file is left
 // untouched (Exists). *message gets the text to show for every result:
-// name + ".txt は作成されました" when created.
+// name + ".txt は作成されました" and the folder when created.
 Result create(const QString &folder, const QString &name, QString *message);
 
 } // namespace NewText

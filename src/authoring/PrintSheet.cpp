@@ -4,6 +4,9 @@
 #include "platform/TextFile.h"
 #include "platform/Paths.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace PrintSheet {
 
 namespace {
@@ -129,12 +132,41 @@ bool appendText(const QString &path, const QStringList &lines, QString *message)
             return false;
         }
     }
-    if (!TextFile::append(path, lines, TextFile::Policy::Shared)) {
+    QString why;
+    if (!TextFile::append(path, lines, TextFile::Policy::Shared, &why)) {
         if (message)
-            *message = failed;
+            *message = failed + QLatin1Char('\n') + why;
         return false;
     }
     return true;
+}
+
+bool isFileInUse(const QString &path, const QStringList &filesInUse)
+{
+    const QFileInfo target(path);
+    const QString targetPath = target.exists() ? target.canonicalFilePath()
+                                               : QDir::cleanPath(target.absoluteFilePath());
+    for (const QString &used : filesInUse) {
+        if (used.isEmpty())
+            continue;
+        const QFileInfo info(used);
+        const QString usedPath = info.exists() ? info.canonicalFilePath()
+                                               : QDir::cleanPath(info.absoluteFilePath());
+        if (usedPath == targetPath)
+            return true;
+    }
+    return false;
+}
+
+QString fileInUseMessage(const QString &path)
+{
+    return path + QStringLiteral(" は使用中の問題集・参考書・辞書です\n"
+                                 "印刷内容を保存する別のファイルを指定してください");
+}
+
+QString appendQuestion(const QString &path)
+{
+    return path + QStringLiteral(" は既にあります\n印刷内容をファイルの最後に追加しますか？");
 }
 
 } // namespace PrintSheet

@@ -63,7 +63,17 @@ QString withTextExtension(const QString &path);
 // the file's own encoding (CP932 for a new file); a last line without a line
 // end is ended first. Nothing is written when the path or a line is over its
 // limit, a line holds a character the file's encoding cannot hold, or the
-// file cannot be opened; false with *message set to the text to show.
+// file cannot be written (and no empty file is left); false with *message set
+// to the text to show.
 bool appendText(const QString &path, const QStringList &lines, QString *message);
+
+// True when `path` names one of the files in use (the collection being
+// printed, the current collection, reference book or dictionary): a sheet
+// is never added to those.
+bool isFileInUse(const QString &path, const QStringList &filesInUse);
+// The refusal for such a target, and the question before adding a sheet to
+// the end of an existing file.
+QString fileInUseMessage(const QString &path);
+QString appendQuestion(const QString &path);
 
 } // namespace PrintSheet

@@ -46,6 +46,7 @@ QVector<QuestionRecord> ParseQuestionRecords(const QStringList &lines, int *cutS
     QVector<QuestionRecord> records;
     if (cutShortLine)
         *cutShortLine = -1;
+    int record = -1;
     for (int i = 0; i < lines.size(); ++i) {
         if (!lines.at(i).contains(kHash))
             continue;
@@ -57,17 +58,98 @@ QVector<QuestionRecord> ParseQuestionRecords(const QStringList &lines, int *cutS
         r.Japanese = lines.value(i + 2);
         r.Comment = lines.value(i + 3);
         r.Hole = lines.value(i + 4);
+        // A "#" line beyond the four lines of the record before starts a
+        // record; one inside them is an inner row of that record.
+        if (record < 0 || i > record + 4)
+            record = i;
+        r.Source.Line = i;
+        r.Source.Lines = QStringList{lines.at(i), r.English, r.Japanese, r.Comment, r.Hole};
+        r.Source.Record = record;
         records.append(r);
+    }
+    // How many rows each record has and how far its lines go: to the end of
+    // its last row, but never into the next record.
+    for (int first = 0; first < records.size();) {
+        int next = first;
+        int end = -1;
+        const int start = records.at(first).Source.Record;
+        while (next < records.size() && records.at(next).Source.Record == start) {
+            end = qMax(end, records.at(next).Source.Line + 4);
+            ++next;
+        }
+        const bool reachesNext = next < records.size() && end >= records.at(next).Source.Record - 1;
+        if (reachesNext)
+            end = records.at(next).Source.Record - 1;
+        for (int k = first; k < next; ++k) {
+            records[k].Source.RecordRows = next - first;
+            records[k].Source.RecordEnd = end;
+            records[k].Source.EndsAtNext = reachesNext;
+        }
+        first = next;
     }
     return records;
 }
+
+namespace {
+
+// Line `line` of the file as a loaded row gives it ("" outside its lines).
+QString lineOfRow(const QuestionRecord &r, int line)
+{
+    return r.Source.Lines.value(line - r.Source.Line);
+}
+
+void appendRecord(QStringList &out, const QuestionRecord &r)
+{
+    out << (r.unchanged() ? r.Source.Lines.at(0) : kHash + r.Keyword) << r.English << r.Japanese << r.Comment << r.Hole << QString();
+}
+
+} // namespace
 
 QStringList QuestionRecordLines(const QVector<QuestionRecord> &records)
 {
     QStringList out;
     out.reserve(records.size() * 6);
-    for (const QuestionRecord &r : records)
-        out << kHash + r.Keyword << r.English << r.Japanese << r.Comment << r.Hole << QString();
+    const int n = int(records.size());
+    for (int i = 0; i < n;) {
+        const RecordSource &src = records.at(i).Source;
+        if (src.Record < 0) {
+            appendRecord(out, records.at(i));
+            ++i;
+            continue;
+        }
+        int j = i;
+        bool unchanged = true;
+        while (j < n && records.at(j).Source.Record == src.Record) {
+            unchanged = unchanged && records.at(j).unchanged();
+            ++j;
+        }
+        unchanged = unchanged && j - i == src.RecordRows;
+        if (unchanged) {
+            // As loaded: the record's lines exactly as they stood.
+            QStringList lines(src.RecordEnd - src.Record + 1);
+            for (int k = i; k < j; ++k)
+                for (int line = records.at(k).Source.Line;
+                     line <= qMin(records.at(k).Source.Line + 4, src.RecordEnd); ++line)
+                    lines[line - src.Record] = lineOfRow(records.at(k), line);
+            out << lines;
+            if (!src.EndsAtNext)
+                out << QString();
+        } else {
+            for (int k = i; k < j; ++k) {
+                const QuestionRecord &r = records.at(k);
+                const bool recordRow = r.Source.Line == r.Source.Record;
+                // An inner row left as it was is text inside its record's
+                // lines; it is written only when it holds lines beyond them.
+                bool ownLines = false;
+                for (int line = r.Source.Record + 5; line <= qMin(r.Source.Line + 4, r.Source.RecordEnd);
+                     ++line)
+                    ownLines = ownLines || !lineOfRow(r, line).trimmed().isEmpty();
+                if (recordRow || !r.unchanged() || ownLines)
+                    appendRecord(out, r);
+            }
+        }
+        i = j;
+    }
     return out;
 }
 
@@ -107,9 +189,10 @@ bool SaveQuestionRecords(const QString &path, const QVector<QuestionRecord> &rec
     }
     TextFile::Text text = loaded;
     text.lines = QuestionRecordLines(records);
-    if (!TextFile::write(path, text, TextFile::Policy::Shared)) {
+    QString why;
+    if (!TextFile::write(path, text, TextFile::Policy::Shared, &why)) {
         if (message)
-            *message = SaveFailedMessage();
+            *message = SaveFailedMessage() + QLatin1Char('\n') + why;
         return false;
     }
     return true;

@@ -2,26 +2,62 @@
 // The question file editor's view of a collection: one row per record, and
 // the whole file written back from the rows.
 //
-// Every line that holds "#" anywhere starts a row: its keyword is the line
-// without its first character, the four lines after it are the English
-// sentence, the Japanese translation, the comment and the fill-in words. The
-// scan goes on with the next line, so a "#" inside one of those four lines
-// starts a further row. Writing puts each row back as six lines:
-// "#" + keyword, English, Japanese, comment, fill-in words, an empty line.
+// Every line that holds "#" anywhere starts a row, as it starts a question
+// in a drill: its keyword is the line without its first character, the four
+// lines after it are the English sentence, the Japanese translation, the
+// comment and the fill-in words. The scan goes on with the next line, so a
+// "#" inside one of those four lines starts a further row (an inner row of
+// the record whose lines hold it).
+//
+// Writing puts each row back as six lines: "#" + keyword, English, Japanese,
+// comment, fill-in words, an empty line. A record loaded from the file whose
+// rows are all still there and unchanged is written back as the lines it
+// came from, so loading and saving without an edit gives the same questions
+// and a "#" inside a sentence never makes a question twice. When a record
+// was edited, its inner rows are left out unless they were edited
+// themselves or hold lines no other row writes.
 #include "platform/TextFile.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
+// Where a row came from in the file it was loaded from.
+struct RecordSource
+{
+    int Line = -1;            // its "#" line (zero-based); -1 for a row not loaded
+    QStringList Lines;        // that line and the four after it, as loaded
+    int Record = -1;          // first line of the record whose lines hold it
+    int RecordRows = 0;       // rows of that record when loaded
+    int RecordEnd = -1;       // last line of that record, before the next one
+    bool EndsAtNext = false;  // the next record follows right after RecordEnd
+};
+
 struct QuestionRecord
 {
+    QuestionRecord() = default;
+    QuestionRecord(const QString &keyword, const QString &english, const QString &japanese,
+                   const QString &comment, const QString &hole)
+        : Keyword(keyword), English(english), Japanese(japanese), Comment(comment), Hole(hole)
+    {
+    }
+
     QString Keyword;    // without its leading "#"
     QString English;
     QString Japanese;
     QString Comment;
     QString Hole;       // fill-in words, separated by ","
+    RecordSource Source;
 
+    // True for a loaded row whose fields are still the lines it came from.
+    bool unchanged() const
+    {
+        return Source.Lines.size() == 5 && Keyword == Source.Lines.at(0).mid(1)
+               && English == Source.Lines.at(1) && Japanese == Source.Lines.at(2)
+               && Comment == Source.Lines.at(3) && Hole == Source.Lines.at(4);
+    }
+
+    // The visible fields only.
     bool operator==(const QuestionRecord &o) const
     {
         return Keyword == o.Keyword && English == o.English && Japanese == o.Japanese

@@ -159,6 +159,12 @@ TfrmEditQuestionFile::TfrmEditQuestionFile(TfrmMain *main, QWidget *parent)
     connect(cboQuestionFile, &QComboBox::editTextChanged, this,
             &TfrmEditQuestionFile::cboQuestionFileChange);
     connect(cmdLoad, &QPushButton::clicked, this, &TfrmEditQuestionFile::cmdLoadClick);
+    // The row the commands act on is the current (highlighted) row, however
+    // it became current: by mouse or by keyboard.
+    connect(lstData, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
+        if (!m_settingRow)
+            lstDataClick(item);
+    });
     connect(lstData, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item) { lstDataClick(item); });
     connect(cmdChange, &QPushButton::clicked, this, &TfrmEditQuestionFile::cmdChangeClick);
@@ -181,7 +187,6 @@ void TfrmEditQuestionFile::FormShow()
     m_shown = true;
     const Settings &s = m_main->settings;
     lstData->clear();
-    m_selectedRow = 0;
     const QSignalBlocker block(cboQuestionFile);
     cboQuestionFile->clear();
     cboKeyword->clear();
@@ -211,9 +216,27 @@ QVector<QuestionRecord> TfrmEditQuestionFile::Records() const
     out.reserve(lstData->topLevelItemCount());
     for (int i = 0; i < lstData->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *item = lstData->topLevelItem(i);
-        out.append({item->text(0), item->text(1), item->text(2), item->text(3), item->text(4)});
+        QuestionRecord r{item->text(0), item->text(1), item->text(2), item->text(3), item->text(4)};
+        // Rows keep where they came from (see QuestionRecordLines).
+        r.Source = m_sources.value(item);
+        out.append(r);
     }
     return out;
+}
+
+int TfrmEditQuestionFile::SelectedRow() const
+{
+    return lstData->currentItem() ? lstData->indexOfTopLevelItem(lstData->currentItem()) : -1;
+}
+
+void TfrmEditQuestionFile::SetCurrentRow(int row)
+{
+    m_settingRow = true;
+    QTreeWidgetItem *item = lstData->topLevelItem(row);
+    lstData->setCurrentItem(item);
+    if (!item)
+        lstData->clearSelection();
+    m_settingRow = false;
 }
 
 void TfrmEditQuestionFile::ClearBoxes()
@@ -278,6 +301,7 @@ void TfrmEditQuestionFile::cboQuestionFileChange()
 void TfrmEditQuestionFile::cmdLoadClick()
 {
     lstData->clear();
+    m_sources.clear();
     sbInfo->setPanelText(0, QStringLiteral("  読み込み中・・・・"));
     QString error;
     if (!TextFile::read(m_editedFile, m_loaded, &error)) {
@@ -291,9 +315,12 @@ void TfrmEditQuestionFile::cmdLoadClick()
     for (const QuestionRecord &r : records) {
         auto *item = new QTreeWidgetItem;
         SetRow(item, r);
+        m_sources.insert(item, r.Source);
         items << item;
     }
     lstData->addTopLevelItems(items);
+    // A new load starts again at the first row.
+    SetCurrentRow(0);
     sbInfo->setPanelText(0, m_editedFile);
     cmdSave->setEnabled(true);
     if (cutShort >= 0)
@@ -309,10 +336,8 @@ void TfrmEditQuestionFile::lstDataClick(QTreeWidgetItem *item)
 {
     if (!item)
         return;
-    const int row = lstData->indexOfTopLevelItem(item);
-    if (row < 0)
+    if (lstData->indexOfTopLevelItem(item) < 0)
         return;
-    m_selectedRow = row;
     cboKeyword->setEditText(item->text(0));
     txtEnglish->setText(item->text(1));
     txtJapanese->setText(item->text(2));
@@ -322,7 +347,7 @@ void TfrmEditQuestionFile::lstDataClick(QTreeWidgetItem *item)
 
 void TfrmEditQuestionFile::cmdChangeClick()
 {
-    QTreeWidgetItem *item = lstData->topLevelItem(m_selectedRow);
+    QTreeWidgetItem *item = lstData->topLevelItem(SelectedRow());
     if (!item) {
         platform().message(this, ErrorCaption(), notSelected(), MsgKind::Warning);
         return;
@@ -338,12 +363,18 @@ void TfrmEditQuestionFile::cmdChangeClick()
 
 void TfrmEditQuestionFile::cmdDeleteClick()
 {
-    QTreeWidgetItem *item = lstData->topLevelItem(m_selectedRow);
+    const int row = SelectedRow();
+    QTreeWidgetItem *item = lstData->topLevelItem(row);
     if (!item) {
         platform().message(this, ErrorCaption(), notSelected(), MsgKind::Warning);
         return;
     }
+    // The row that moves into the deleted one's place becomes current; after
+    // the last row none is.
+    m_settingRow = true;
     delete item;
+    m_settingRow = false;
+    SetCurrentRow(row);
     ClearBoxes();
 }
 

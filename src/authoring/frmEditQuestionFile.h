@@ -5,6 +5,7 @@
 #include "authoring/QuestionRecords.h"
 
 #include <QDialog>
+#include <QHash>
 
 class QComboBox;
 class QLabel;
@@ -29,7 +30,8 @@ public:
     // The table as records, in row order.
     QVector<QuestionRecord> Records() const;
     QString EditedFile() const { return m_editedFile; }
-    int SelectedRow() const { return m_selectedRow; }
+    // The current (highlighted) row the commands act on; -1 when none.
+    int SelectedRow() const;
 
     QLabel *pnlTitle = nullptr;
     QTreeWidget *lstData = nullptr;
@@ -66,13 +68,16 @@ private:
     void SetEditedFile(const QString &path);
     void SetRow(QTreeWidgetItem *item, const QuestionRecord &r);
     QuestionRecord BoxRecord() const;
+    void SetCurrentRow(int row);   // without copying the row into the boxes
 
     TfrmMain *m_main;
     QString m_editedFile;
     // The file as last loaded: a save keeps its encoding, line ends and the
     // bytes of unchanged lines.
     TextFile::Text m_loaded;
-    int m_selectedRow = 0;
+    bool m_settingRow = false;
+    // Where each loaded row came from; filled by a load.
+    QHash<const QTreeWidgetItem *, RecordSource> m_sources;
     bool m_shown = false;
 };
 

@@ -77,6 +77,13 @@ void TFolderList::setDirectory(const QString &path)
     emit directoryChanged(m_directory);
 }
 
+QString TFolderList::selectedDirectory() const
+{
+    const QListWidgetItem *item = currentItem();
+    const QString path = item ? item->data(kPathRole).toString() : QString();
+    return path.isEmpty() ? m_directory : path;
+}
+
 void TFolderList::openItem(QListWidgetItem *item)
 {
     if (item)
@@ -181,7 +188,7 @@ void TfrmNewText::cmdMakeClick()
 {
     QString message;
     const NewText::Result result =
-        NewText::create(dlbFolder->directory(), txtFileName->text(), &message);
+        NewText::create(dlbFolder->selectedDirectory(), txtFileName->text(), &message);
     if (result == NewText::Result::Created) {
         platform().message(this, caption(), message, MsgKind::Information);
         txtFileName->clear();

@@ -19,6 +19,9 @@ public:
     explicit TFolderList(QWidget *parent = nullptr);
 
     QString directory() const { return m_directory; }
+    // The folder the learner sees highlighted (the open one until another
+    // is picked).
+    QString selectedDirectory() const;
     // Opens a folder (an unreadable or missing one leaves the list as it is).
     void setDirectory(const QString &path);
 

@@ -14,6 +14,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -219,9 +220,15 @@ void TfrmPrint::cmdLoadClick()
     }
     cgInfo->setMinValue(0);
     cgInfo->setMaxValue(lines.size());
+    // The gauge is painted at once whenever its bar moves by a percent, so
+    // that it shows progress while a large sheet is composed.
+    const int step = qMax(1, int(lines.size() / 100));
     const PrintSheet::Sheet sheet =
-        PrintSheet::compose(lines, style, chkToEnglish->isChecked(),
-                            [this](int i) { cgInfo->setProgress(i); });
+        PrintSheet::compose(lines, style, chkToEnglish->isChecked(), [this, step](int i) {
+            cgInfo->setProgress(i);
+            if (i % step == 0)
+                cgInfo->repaint();
+        });
     moData->setPlainText(sheet.lines.join(QLatin1Char('\n')));
     cgInfo->setProgress(0);
     if (!sheet.complete) {
@@ -243,20 +250,40 @@ void TfrmPrint::cmdFontClick()
 void TfrmPrint::cmdPrintClick()
 {
     std::unique_ptr<QTextDocument> doc(moData->document()->clone());
-    doc->setDefaultFont(moData->font());
+    // The printout follows the font's point size. A font sized in screen
+    // pixels (the dialog's own) is given the point size it shows on the
+    // screen: handed over in pixels, a 1200 dpi printer would print it at
+    // a fraction of a point.
+    QFont font = moData->font();
+    if (font.pixelSize() > 0)
+        font.setPointSizeF(font.pixelSize() * 72.0 / qMax(1, logicalDpiY()));
+    doc->setDefaultFont(font);
     doc->setMetaInformation(QTextDocument::DocumentTitle, Lines().value(0));
     platform().printDocument(this, doc.get());
 }
 
 void TfrmPrint::cmdSaveClick()
 {
+    // The sheet is added at the end of the file: the dialog does not offer
+    // to replace it, the question below says what happens.
     QString path = platform().saveFileName(this, QString(), Paths::folderOf(m_source),
-                                           QStringLiteral("テキストファイル (*.txt)|*.txt"));
+                                           QStringLiteral("テキストファイル (*.txt)|*.txt"),
+                                           SaveMode::Append);
     if (path.isEmpty())
         return;
     path = PrintSheet::withTextExtension(path);
     const QStringList lines = Lines();
     if (lines.isEmpty())
+        return;
+    const Settings &s = m_main->settings;
+    if (PrintSheet::isFileInUse(path, {m_source, s.QuestionFilePath, s.ReferenceFilePath,
+                                       s.DictionaryFilePath})) {
+        platform().message(this, ErrorCaption(), PrintSheet::fileInUseMessage(path), MsgKind::Warning);
+        return;
+    }
+    if (QFileInfo(path).size() > 0
+        && platform().message(this, windowTitle(), PrintSheet::appendQuestion(path), MsgKind::Question)
+               != MsgResult::Yes)
         return;
     QString message;
     if (!PrintSheet::appendText(path, lines, &message))

@@ -3,6 +3,7 @@
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace Companion {
@@ -37,9 +38,14 @@ QString reactionCommand(int code)
     }
 }
 
+bool canHandOver(const QString &path)
+{
+    return isAvailable(path) && QDir::isAbsolutePath(path);
+}
+
 bool handOverPosition(const QString &path, int left, int top, int width, int height, QString *error)
 {
-    if (path.isEmpty())
+    if (!canHandOver(path))
         return true;
     // The companion's own settings file: it keeps its encoding.
     IniFile ini(Paths::folderOf(path) + QStringLiteral("Setup.ini"), TextFile::Policy::Shared);

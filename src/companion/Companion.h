@@ -17,6 +17,9 @@ enum Reaction { Correct = 1, Wrong = 2, Greeting = 3, Farewell = 4, AcceptedAsCo
 
 // Available: a file exists at `path` and its file name is exactly "qvt.exe".
 bool isAvailable(const QString &path);
+// Available, and named by an absolute path: only then is anything written
+// into its folder.
+bool canHandOver(const QString &path);
 
 // "QVT;" + the English sentence: speak it.
 QString speakCommand(const QString &english);
@@ -25,8 +28,9 @@ QString reactionCommand(int code);
 
 // Writes the main window's lower right corner into "Setup.ini" beside the
 // companion (section "Setup": "left" = left + width, "top" = top + height).
-// Nothing is written for an empty path. False with *error when the file
-// cannot be written.
+// Nothing is written unless the companion is available at an absolute path
+// (a hand-edited or relative SorbellPath names no folder of the companion's).
+// False with *error when the file cannot be written.
 bool handOverPosition(const QString &path, int left, int top, int width, int height,
                       QString *error = nullptr);
 

@@ -3,6 +3,8 @@
 #include "drill/CollectionFile.h"
 #include "drill/DrillState.h"
 
+#include <climits>
+
 namespace {
 constexpr int kRecordLines = 5;
 
@@ -10,9 +12,9 @@ DrillRecord &recordInUse(DrillState &d)
 {
     // DrillCount stays inside the room (FinishDrillRecord sees to it); guard
     // anyway so that no caller can write outside it.
-    if (d.Drills.size() != DrillState::MaxDrills)
-        d.Drills.resize(DrillState::MaxDrills);
-    const int i = qBound(0, d.DrillCount, DrillState::MaxDrills - 1);
+    if (d.Drills.size() != DrillState::MaxDrills + 1)
+        d.Drills.resize(DrillState::MaxDrills + 1);
+    const int i = qBound(0, d.DrillCount, DrillState::MaxDrills);
     return d.Drills[i];
 }
 
@@ -169,14 +171,38 @@ void FinishDrillRecord(DrillState &d, const QString &correctRate, const QString 
     r.QuestionFile = questionFile;
     r.ReferenceFile = referenceFile;
     r.EndTime = endTime;
+    if (d.FinishedDrills < INT_MAX)
+        ++d.FinishedDrills;
+    r.Number = d.FinishedDrills;
 
-    d.DrillCount = qBound(0, d.DrillCount, DrillState::MaxDrills - 1) + 1;
-    if (d.DrillCount >= DrillState::MaxDrills) {
+    d.DrillCount = qBound(0, d.DrillCount, DrillState::MaxDrills) + 1;
+    if (d.DrillCount > DrillState::MaxDrills) {
         // Room full: the oldest drill makes way for the next one.
         d.Drills.removeFirst();
         d.Drills.append(DrillRecord());
-        d.DrillCount = DrillState::MaxDrills - 1;
+        d.DrillCount = DrillState::MaxDrills;
     }
+}
+
+int DrillNumberOf(const DrillState &d, int index)
+{
+    const DrillRecord *r = FinishedRecord(d, index);
+    if (!r)
+        return 0;
+    return r->Number > 0 ? r->Number : index + 1;
+}
+
+int RecordIndexOfDrill(const DrillState &d, int number)
+{
+    for (int i = 0; i < d.DrillCount && i < d.Drills.size(); ++i)
+        if (DrillNumberOf(d, i) == number)
+            return i;
+    return -1;
+}
+
+const DrillRecord *FinishedDrill(const DrillState &d, int number)
+{
+    return FinishedRecord(d, RecordIndexOfDrill(d, number));
 }
 
 const DrillRecord *FinishedRecord(const DrillState &d, int index)

@@ -44,10 +44,11 @@ bool LoadQuestion(const QString &path, int line, int questionType, DrillState &d
 
 // --- drill history ---------------------------------------------------------
 // Record DrillCount is the one being filled by the running drill. The room
-// holds DrillState::MaxDrills records; when a drill finishes in the last
-// record, the oldest record is dropped and the others move down one place,
-// so DrillCount never passes MaxDrills - 1 and the newest finished drills
-// stay available. A record keeps at most DrillRecord::MaxLines asked lines
+// holds the DrillState::MaxDrills latest finished drills besides it; when
+// one more finishes, the oldest record is dropped and the others move down
+// one place. Every finished record keeps its drill's number in the run
+// (Number: 1 for the first drill, ...), so the history, the error review
+// and a review set-up name the same drill whatever has been dropped. A record keeps at most DrillRecord::MaxLines asked lines
 // and wrong lines; entries beyond that are not kept.
 
 // Clears record DrillCount for a new drill (a stopped drill may have left
@@ -67,6 +68,13 @@ void FinishDrillRecord(DrillState &d, const QString &correctRate, const QString 
 // A finished record, or nullptr when `index` names no finished drill
 // (index < 0 or index >= DrillCount).
 const DrillRecord *FinishedRecord(const DrillState &d, int index);
+// The drill number of finished record `index` (a record made without one
+// counts by its place: index + 1); 0 when there is no such record.
+int DrillNumberOf(const DrillState &d, int index);
+// The place of drill `number` among the finished records, or -1 when that
+// drill has not finished or is no longer kept; the record itself or nullptr.
+int RecordIndexOfDrill(const DrillState &d, int number);
+const DrillRecord *FinishedDrill(const DrillState &d, int number);
 // Number of question lines a review of record `index` can ask: its planned
 // count (questions review) or its wrong count (wrong-answer review), never
 // more than the lines actually recorded; 0 when there is no such record.

@@ -59,6 +59,26 @@ bool WriteQuestionSetup(const QString &setupIni, const QuestionSetupValues &v, Q
     return ini.save(error);
 }
 
+DrillFilesSnapshot::DrillFilesSnapshot(const DrillState &d, const Settings &s)
+    : PrevDrill(d.PrevDrill), QuestionFilePath(s.QuestionFilePath),
+      ReferenceFilePath(s.ReferenceFilePath), QuestionBaseName(s.QuestionBaseName)
+{
+}
+
+void DrillFilesSnapshot::restore(DrillState &d, Settings &s) const
+{
+    d.PrevDrill = PrevDrill;
+    s.QuestionFilePath = QuestionFilePath;
+    s.ReferenceFilePath = ReferenceFilePath;
+    s.QuestionBaseName = QuestionBaseName;
+}
+
+void EndReviewOption(DrillState &d)
+{
+    d.SameQuestion = 0;
+    d.ErrorOnly = 0;
+}
+
 bool UseReviewedDrillFiles(const DrillState &d, Settings &s)
 {
     if (!d.SameQuestion && !d.ErrorOnly)

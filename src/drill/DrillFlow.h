@@ -37,6 +37,22 @@ bool WriteQuestionSetup(const QString &setupIni, const QuestionSetupValues &v,
 // belong to the collection that drill used: when a review option is on and the
 // reviewed record exists, its collection and reference book become current.
 // True when a review record was found.
+// The current files and reviewed drill before a start that may be refused;
+// restore() puts them back.
+struct DrillFilesSnapshot
+{
+    DrillFilesSnapshot(const DrillState &d, const Settings &s);
+    void restore(DrillState &d, Settings &s) const;
+    int PrevDrill;
+    QString QuestionFilePath;
+    QString ReferenceFilePath;
+    QString QuestionBaseName;
+};
+
+// A collection chosen on the toolbar ends a review set up before: the
+// quick start then drills the collection chosen, not the reviewed drill's.
+void EndReviewOption(DrillState &d);
+
 bool UseReviewedDrillFiles(const DrillState &d, Settings &s);
 
 struct DrillStartFiles

@@ -10,6 +10,7 @@
 struct DrillRecord
 {
     static constexpr int MaxLines = 1010;
+    int Number = 0;            // the drill's number in this run (1, 2, ...), set when it finishes
     int PlannedCount = 0;
     int AtariCount = 0;
     int HazureCount = 0;
@@ -88,8 +89,11 @@ struct DrillState
 
     // --- history of this run --------------------------------------------------
     // Drills[DrillCount] is the record being filled; records below it are the
-    // finished drills, oldest first. When the room is full the oldest record
-    // is dropped (drill/Collection.h), so DrillCount stays below MaxDrills.
+    // finished drills kept, oldest first (MaxDrills of them at most). When the
+    // room is full the oldest record is dropped (drill/Collection.h), so
+    // DrillCount never passes MaxDrills. FinishedDrills counts every drill
+    // finished in the run: a record's Number stays its drill's number.
     int DrillCount = 0;
-    QVector<DrillRecord> Drills = QVector<DrillRecord>(MaxDrills);
+    int FinishedDrills = 0;
+    QVector<DrillRecord> Drills = QVector<DrillRecord>(MaxDrills + 1);
 };

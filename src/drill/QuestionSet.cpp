@@ -161,7 +161,7 @@ QVector<int> ImportanceLevelsFromButtons(const bool down[5])
 ReviewHint BuildReviewHint(const DrillState &d, int prevNum, bool wrongOnly)
 {
     ReviewHint h;
-    const int index = prevNum - 1;
+    const int index = RecordIndexOfDrill(d, prevNum);
     const DrillRecord *r = FinishedRecord(d, index);
     if (!r) {
         h.hint = ReviewNoDataMark();

@@ -174,9 +174,9 @@ void finishDrill(TfrmMain &w)
     refreshDates(w);
     const QString rate = QString::number(w.cgPercent->progress());
 
+    SaveReport saves;
     QString error;
-    if (!SaveNowDetail(s, w.details, rate, &error))
-        platform().message(&w, ErrorCaption(), error, MsgKind::Warning);
+    saves.note(SaveNowDetail(s, w.details, rate, &error), error);
 
     if (d.AtariCount == d.QuestionNum) {
         if (s.FinishOn == 1)
@@ -184,7 +184,7 @@ void finishDrill(TfrmMain &w)
         Companion::react(s, Companion::Correct);
     }
 
-    const int record = qBound(0, d.DrillCount, DrillState::MaxDrills - 1);
+    const int record = qBound(0, d.DrillCount, DrillState::MaxDrills);
     const QString startTime = d.Drills.value(record).StartTime;
     FinishDrillRecord(d, rate, s.QuestionFilePath, s.ReferenceFilePath, w.dates.Time);
 
@@ -198,9 +198,15 @@ void finishDrill(TfrmMain &w)
 
     if (s.MakeLogFile == 1) {
         refreshDates(w);
-        // A log that cannot be written is left out; the drill end goes on.
-        MakeStudyLog(s, w.dates, startTime, d.QuestionNum, d.AtariCount, d.HazureCount, rate);
+        // A log that cannot be written is reported with the rest; the drill
+        // end goes on.
+        saves.note(MakeStudyLog(s, w.dates, startTime, d.QuestionNum, d.AtariCount, d.HazureCount,
+                                rate, &error),
+                   error);
     }
+    if (!saves.isEmpty())
+        platform().message(&w, ErrorCaption(), saves.message(DrillEndSaveFailedHeading()),
+                           MsgKind::Warning);
 
     showIdle(w, FinishedIdleLabels());
 }
@@ -227,8 +233,12 @@ void playEffectSound(const AnswerEffects &e)
 void adjustImportance(TfrmMain &w, bool correct)
 {
     const Settings &s = w.settings;
-    // A file that cannot be written keeps its marks; nothing is reported.
-    AdjustImportance(ImportanceFile(s), ImportanceScratchFile(s), w.drill.CurrentLine, correct);
+    // A file that cannot be written keeps its marks; the failure is reported
+    // with the answer's other saves.
+    QString error;
+    w.AnswerSaves.note(AdjustImportance(ImportanceFile(s), ImportanceScratchFile(s),
+                                        w.drill.CurrentLine, correct, &error),
+                       error);
 }
 
 void showAtariCount(TfrmMain &w)
@@ -406,9 +416,12 @@ void TfrmMain::cmdOkClick()
     settings.QuestionType = cboQuestionType->currentIndex() == 1 ? 1 : 0;
     settings.AnswerType = settings.QuestionType == 1 ? 0 : qMax(0, cboAnswerType->currentIndex());
 
+    const DrillFilesSnapshot before(drill, settings);
     UseReviewedDrillFiles(drill, settings);
-    if (!DrillWindow::LoadCollection(*this, this))
+    if (!DrillWindow::LoadCollection(*this, this)) {
+        before.restore(drill, settings);
         return;
+    }
     drill.QuestionNum = number;
     settings.QuestionNum = number; // what the next start offers
     const DrillStartFiles files = PrepareDrillStart(drill, settings);
@@ -444,11 +457,9 @@ void TfrmMain::cmdResultClick()
 
     refreshDates(*this);
     // Both stores are written even when one of them fails.
-    QString dayError, yearError;
-    const bool dayOk = SaveDayDetail(settings, dates, details, &dayError);
-    const bool yearOk = SaveYearDetail(settings, dates, details, &yearError);
-    if (!dayOk || !yearOk)
-        platform().message(this, ErrorCaption(), dayOk ? yearError : dayError, MsgKind::Warning);
+    QString error;
+    AnswerSaves.note(SaveDayDetail(settings, dates, details, &error), error);
+    AnswerSaves.note(SaveYearDetail(settings, dates, details, &error), error);
     sbInfo->setPanelText(4, MonthRateStatusText(details));
 
     drill.WordTaken = 0;
@@ -472,10 +483,16 @@ void TfrmMain::cmdResultClick()
     const AfterResult after = AfterJudging(drill);
     if (ShouldAdvanceContinue(drill, after)) {
         AdvanceContinuePos(drill);
-        QString error;
-        if (!SaveContinuePos(settings.setupIniPath(), Paths::fileName(settings.QuestionFilePath),
-                             drill.ContinuePos, &error))
-            platform().message(this, ErrorCaption(), error, MsgKind::Warning);
+        AnswerSaves.note(SaveContinuePos(settings.setupIniPath(),
+                                         Paths::fileName(settings.QuestionFilePath),
+                                         drill.ContinuePos, &error),
+                         error);
+    }
+    // Everything this answer could not save, in one message.
+    if (!AnswerSaves.isEmpty()) {
+        platform().message(this, ErrorCaption(), AnswerSaves.message(AnswerSaveFailedHeading()),
+                           MsgKind::Warning);
+        AnswerSaves.clear();
     }
     if (after == AfterResult::NextQuestion)
         NextQuestion();
@@ -582,6 +599,7 @@ void TfrmMain::cmdSelectQuestionFileClick()
     if (!RememberRecentPath(settings, RecentList::Question, path, &error))
         platform().message(this, ErrorCaption(), error, MsgKind::Warning);
     settings.QuestionFilePath = path;
+    EndReviewOption(drill);
     const QSignalBlocker block(cboQuestionFile);
     cboQuestionFile->setEditText(Paths::fileName(path));
 }
@@ -589,6 +607,7 @@ void TfrmMain::cmdSelectQuestionFileClick()
 void TfrmMain::cboQuestionFileChange()
 {
     settings.QuestionFilePath = RecentFilePath(settings, RecentList::Question, cboQuestionFile->currentText());
+    EndReviewOption(drill);
 }
 
 void TfrmMain::cmdQOpenByMemoClick()
@@ -679,8 +698,7 @@ void TfrmMain::CheckResult()
     }
 
     QString error;
-    if (!SaveQuestionData(dataFile, section, q, &error))
-        platform().message(this, ErrorCaption(), error, MsgKind::Warning);
+    AnswerSaves.note(SaveQuestionData(dataFile, section, q, &error), error);
 }
 
 void TfrmMain::CheckRepeatResult()

@@ -11,6 +11,7 @@
 #include "records/frmResultCommon.h"
 #include "reference/frmReferenceCommands.h"
 #include "settings/RecentFiles.h"
+#include "settings/SetupRules.h"
 #include "widgets/Captions.h"
 #include "widgets/Look.h"
 #include "widgets/UpDown.h"
@@ -568,7 +569,7 @@ void TfrmQuestionSetup::ReviewNumberRule()
     const bool wrongOnly = d.SameQuestion == 0 && d.ErrorOnly != 0;
     const int prevNum = numberOf(txtPrevNum->text());
     const ReviewHint h = BuildReviewHint(d, prevNum, wrongOnly);
-    if (FinishedRecord(d, prevNum - 1))
+    if (FinishedDrill(d, prevNum))
         ShowFileNames(h.questionFile, h.referenceFile);
     txtPrevNum->setToolTip(h.hint);
     txtQuestionNum->setText(QString::number(h.count));
@@ -698,13 +699,30 @@ void TfrmQuestionSetup::cmdOkClick()
         platform().message(this, PlainCaption(), problem, MsgKind::Plain);
         return;
     }
-    // A review asks lines of the reviewed drill's collection: that
-    // collection and its reference book become current.
-    d.PrevDrill = numberOf(txtPrevNum->text()) - 1;
-    UseReviewedDrillFiles(d, s);
-    // The collection is read and checked before anything is written.
-    if (!DrillWindow::LoadCollection(w, this))
+    // The seconds of self-scoring, within the box's own limits: the drill
+    // uses the number typed, or refuses it.
+    int selfStudyTime = d.SelfStudyTime;
+    if (chkSelfStudyOn->isChecked()
+        && !SetupNumber(txtSelfStudyTime->text(), udSelfStudyTime->minimum(),
+                        udSelfStudyTime->maximum(), &selfStudyTime)) {
+        platform().message(this, PlainCaption(),
+                           SetupNumberMessage(QStringLiteral("正解表示までの秒数"),
+                                              udSelfStudyTime->minimum(), udSelfStudyTime->maximum()),
+                           MsgKind::Plain);
+        txtSelfStudyTime->setFocus();
         return;
+    }
+    // A review asks lines of the reviewed drill's collection: that
+    // collection and its reference book become current. The collection is
+    // read and checked before anything is written; when it cannot be used,
+    // the refused OK leaves the current files as they were.
+    const DrillFilesSnapshot before(d, s);
+    d.PrevDrill = RecordIndexOfDrill(d, numberOf(txtPrevNum->text()));
+    UseReviewedDrillFiles(d, s);
+    if (!DrillWindow::LoadCollection(w, this)) {
+        before.restore(d, s);
+        return;
+    }
 
     // 2. The set-up is saved.
     QuestionSetupValues v;
@@ -738,7 +756,7 @@ void TfrmQuestionSetup::cmdOkClick()
     w.cboAnswerType->setCurrentIndex(answerType);
     s.QuestionType = questionType;
     s.AnswerType = answerType;
-    d.SelfStudyTime = udSelfStudyTime->value();
+    d.SelfStudyTime = selfStudyTime;
 
     // 9. The first question by the option in force.
     bool down[5];

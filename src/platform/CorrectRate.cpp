@@ -7,12 +7,12 @@ QString general15(double v)
 }
 }
 
-QString CorrectRate(int correct, int asked)
+QString CorrectRate(qint64 correct, qint64 asked)
 {
     return QString::number(CorrectRateValue(correct, asked));
 }
 
-int CorrectRateValue(int correct, int asked)
+int CorrectRateValue(qint64 correct, qint64 asked)
 {
     if (asked <= 0)
         return 0;

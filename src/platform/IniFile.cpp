@@ -267,6 +267,13 @@ int IniFile::readInt(const QString &section, const QString &key, int def) const
     return ok ? n : def;
 }
 
+int IniFile::readCount(const QString &section, const QString &key, int maximum) const
+{
+    // Every counted entry is a key of its own beside the count.
+    const int held = int(keys(section).size()) - (hasKey(section, key) ? 1 : 0);
+    return qBound(0, readInt(section, key, 0), qMin(maximum, held));
+}
+
 bool IniFile::hasSection(const QString &section) const
 {
     return findSection(section) >= 0;

@@ -19,6 +19,8 @@
 #include "TextFile.h"
 
 #include <QString>
+
+#include <climits>
 #include <QStringList>
 
 class IniFile
@@ -49,6 +51,12 @@ public:
     // A flag is on only when it equals 1.
     bool readFlag(const QString &section, const QString &key, int def) const
     { return readInt(section, key, def) == 1; }
+
+    // A count of numbered entries kept in the same section (User/UserNum,
+    // Question/DicCount, Plan/PlanNum): never below 0 and never above the
+    // keys the section holds or `maximum`, so a damaged number cannot make a
+    // reader loop for ever.
+    int readCount(const QString &section, const QString &key, int maximum = INT_MAX) const;
 
     bool hasSection(const QString &section) const;
     bool hasKey(const QString &section, const QString &key) const;

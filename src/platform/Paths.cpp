@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -69,7 +70,23 @@ bool isSafeName(const QString &name)
     if (t.isEmpty() || t == QLatin1String(".") || t == QLatin1String(".."))
         return false;
     return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
-           && !name.contains(QChar(0));
+           && !hasControlCharacter(name);
+}
+
+bool hasControlCharacter(const QString &text)
+{
+    for (const QChar c : text) {
+        const QChar::Category cat = c.category();
+        if (cat == QChar::Other_Control || cat == QChar::Separator_Line
+            || cat == QChar::Separator_Paragraph)
+            return true;
+    }
+    return false;
+}
+
+bool fitsNameLength(const QString &name)
+{
+    return QFile::encodeName(name).size() <= MaxNameBytes;
 }
 
 } // namespace Paths

@@ -19,6 +19,15 @@ QString baseName(const QString &path);
 // Folder part of a path with its trailing separator ("" when none).
 QString folderOf(const QString &path);
 // True when a name could safely become a folder or file name inside the
-// program folder (not empty, not "." or "..", no "/" or "\").
+// program folder (not empty, not "." or "..", no "/" or "\", no control
+// character such as a line break).
 bool isSafeName(const QString &name);
+// True when the text holds a control character, a line or a paragraph
+// separator: such a text would split an INI line or a listed file name.
+bool hasControlCharacter(const QString &text);
+// The longest name a file or folder can have, in bytes of the file
+// system's encoding.
+constexpr int MaxNameBytes = 255;
+// True when a single name (no folder part) is not longer than that.
+bool fitsNameLength(const QString &name);
 }

@@ -27,6 +27,10 @@ public:
 
 enum class MsgKind { Warning, Information, Question, Plain };
 enum class MsgResult { Ok, Yes, No };
+// What the program does with the file a save dialog names: replace it (the
+// dialog asks before an existing file is named), or add to its end (the
+// dialog must not promise a replace; the program asks itself).
+enum class SaveMode { Replace, Append };
 
 class Platform
 {
@@ -42,7 +46,7 @@ public:
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &folder,
                                  const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
-                                 const QString &filter) = 0;
+                                 const QString &filter, SaveMode mode = SaveMode::Replace) = 0;
     // Colour and font dialogs: true and the value changed when accepted.
     virtual bool chooseColor(QWidget *parent, QColor &color) = 0;
     virtual bool chooseFont(QWidget *parent, QFont &font) = 0;

@@ -110,9 +110,11 @@ QString QtPlatform::openFileName(QWidget *parent, const QString &title, const QS
 }
 
 QString QtPlatform::saveFileName(QWidget *parent, const QString &title, const QString &folder,
-                                 const QString &filter)
+                                 const QString &filter, SaveMode mode)
 {
-    return QFileDialog::getSaveFileName(parent, title, folder, qtFilter(filter));
+    const QFileDialog::Options options =
+        mode == SaveMode::Append ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options();
+    return QFileDialog::getSaveFileName(parent, title, folder, qtFilter(filter), nullptr, options);
 }
 
 bool QtPlatform::chooseColor(QWidget *parent, QColor &color)

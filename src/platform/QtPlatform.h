@@ -20,7 +20,7 @@ public:
     QString openFileName(QWidget *parent, const QString &title, const QString &folder,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
-                         const QString &filter) override;
+                         const QString &filter, SaveMode mode) override;
     bool chooseColor(QWidget *parent, QColor &color) override;
     bool chooseFont(QWidget *parent, QFont &font) override;
     bool inputText(QWidget *parent, const QString &caption, const QString &prompt,

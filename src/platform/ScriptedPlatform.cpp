@@ -71,9 +71,9 @@ QString ScriptedPlatform::openFileName(QWidget *, const QString &title, const QS
 }
 
 QString ScriptedPlatform::saveFileName(QWidget *, const QString &title, const QString &folder,
-                                       const QString &filter)
+                                       const QString &filter, SaveMode mode)
 {
-    calls.append({QStringLiteral("save"), title, filter, 0});
+    calls.append({QStringLiteral("save"), title, filter, int(mode)});
     Q_UNUSED(folder);
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }

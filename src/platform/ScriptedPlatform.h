@@ -16,7 +16,7 @@ struct PlatformCall
                       // "ime", "help", "print"
     QString caption;  // message caption, dialog objectName/window title, ...
     QString text;     // message text, path, clipboard text, ...
-    int detail = 0;   // message kind (MsgKind as int), ime on (1) / off (0), ...
+    int detail = 0;   // message kind (MsgKind as int), ime on (1) / off (0), save mode, ...
 };
 
 class ScriptedPlatform;
@@ -78,7 +78,7 @@ public:
     QString openFileName(QWidget *, const QString &title, const QString &folder,
                          const QString &filter) override;
     QString saveFileName(QWidget *, const QString &title, const QString &folder,
-                         const QString &filter) override;
+                         const QString &filter, SaveMode mode) override;
     bool chooseColor(QWidget *, QColor &color) override;
     bool chooseFont(QWidget *, QFont &font) override;
     bool inputText(QWidget *, const QString &caption, const QString &prompt,

@@ -1,5 +1,9 @@
 #include "TextFile.h"
 
+#include "FileError.h"
+#include "InPlaceRewrite.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -344,7 +348,7 @@ QString characterAt(const QString &text, qsizetype i)
 
 QString fileError(const QString &verb, const QString &path, const QString &why)
 {
-    return verb + QStringLiteral(" ") + path + QStringLiteral(": ") + why;
+    return FileError::message(verb, path, why);
 }
 
 void setError(QString *error, const QString &text)
@@ -539,6 +543,7 @@ bool rewriteWith(const QString &path, const QByteArray &old, const TextFile::Tex
 bool appendBytes(const QString &path, const QByteArray &add, QString *error)
 {
     QFile f(path);
+    const bool existed = f.exists();
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         setError(error, fileError(QStringLiteral("書き込めません"), path, f.errorString()));
         return false;
@@ -546,7 +551,11 @@ bool appendBytes(const QString &path, const QByteArray &add, QString *error)
     const qint64 before = f.size();
     if (f.write(add) != add.size()) {
         setError(error, fileError(QStringLiteral("書き込めません"), path, f.errorString()));
-        f.resize(before); // no half record is left behind
+        // No half record is left behind, nor an empty file this append made.
+        f.resize(before);
+        f.close();
+        if (!existed)
+            f.remove();
         return false;
     }
     f.close();
@@ -751,6 +760,11 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
     // instead of being lost in a buffer flush.
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // The folder takes no new file, the file itself may be written: a
+        // careful rewrite in place (InPlaceRewrite.h) instead of the atomic one.
+        const QFileInfo existing(path);
+        if (existing.isFile() && existing.isWritable())
+            return RewriteInPlace(path, bytes, error);
         setError(error, fileError(QStringLiteral("書き込めません"), path, f.errorString()));
         return false;
     }

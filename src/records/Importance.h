@@ -10,6 +10,8 @@
 // scratch file left behind by an interrupted rewrite is put back in place
 // when the importance file is missing, and removed otherwise; when the copy
 // cannot be made the scratch file is renamed back, so no mark is ever lost.
+// The scratch file is the collection's own (see ImportanceScratchFile): no
+// other file of the user folder is ever renamed or removed.
 #include <QPair>
 #include <QString>
 #include <QVector>

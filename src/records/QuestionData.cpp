@@ -37,14 +37,14 @@ bool SaveQuestionData(const QString &dataFile, const QString &englishSentence,
 
 void CountQuestionAnswer(QuestionData &d, bool correct)
 {
-    ++d.Asked;
+    AddOneToCount(d.Asked);
     if (correct)
-        ++d.Atari;
+        AddOneToCount(d.Atari);
     d.Rate = CorrectRate(d.Atari, d.Asked);
 }
 
 void AcceptQuestionAnswer(QuestionData &d)
 {
-    ++d.Atari;
+    AddOneToCount(d.Atari);
     d.Rate = CorrectRate(d.Atari, d.Asked);
 }

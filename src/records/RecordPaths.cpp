@@ -15,7 +15,7 @@ QString ImportanceFile(const Settings &settings)
 
 QString ImportanceScratchFile(const Settings &settings)
 {
-    return settings.userFolder() + QStringLiteral("old.dat");
+    return settings.userFolder() + settings.QuestionBaseName + QStringLiteral("_imp.old");
 }
 
 QString AnswersFile(const Settings &settings)

@@ -11,7 +11,9 @@ struct DateStrings;
 QString QuestionDataFile(const Settings &settings);
 // Importance levels (plain lines "level question-line"): base name + "_imp.dat".
 QString ImportanceFile(const Settings &settings);
-// Scratch copy of the importance file while it is rewritten: "old.dat".
+// Scratch copy of the importance file while it is rewritten: base name +
+// "_imp.old". It belongs to its collection alone, and no collection's own
+// files end in ".old", so a rewrite never takes or removes another file.
 QString ImportanceScratchFile(const Settings &settings);
 // Accepted answers: base name + ".ans".
 QString AnswersFile(const Settings &settings);

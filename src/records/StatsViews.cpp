@@ -191,11 +191,15 @@ QVector<QPoint> SegmentPixels(const QPoint &from, const QPoint &to)
 QList<QStringList> HistoryTable(const DrillState &d)
 {
     QList<QStringList> table;
+    // Rows of drills not done yet are numbered on from the latest drill.
+    const int kept = qMax(0, qMin(d.DrillCount, int(d.Drills.size())));
+    const int latest = kept > 0 ? DrillNumberOf(d, kept - 1) : 0;
     for (int i = 0; i < HistoryRows; ++i) {
         const DrillRecord *r = FinishedRecord(d, i);
         const DrillRecord empty;
         const DrillRecord &rec = r ? *r : empty;
-        table.append({QString::number(i + 1), rec.StartTime, rec.EndTime,
+        const int number = r ? DrillNumberOf(d, i) : latest + i - kept + 1;
+        table.append({QString::number(number), rec.StartTime, rec.EndTime,
                       Paths::fileName(rec.QuestionFile), QString::number(rec.PlannedCount),
                       QString::number(rec.AtariCount), QString::number(rec.HazureCount),
                       rec.CorrectRate + QStringLiteral("％")});

@@ -36,8 +36,8 @@ struct PercentRow
 struct PercentTable
 {
     QList<PercentRow> Rows;
-    int Asked = 0;          // month totals, summed over the rows
-    int Atari = 0;
+    qint64 Asked = 0;       // month totals, summed over the rows (wider than
+    qint64 Atari = 0;       // one stored count, so that the sum cannot wrap)
     QString MonthRate;      // rate of the totals ("" when there is no row)
 };
 

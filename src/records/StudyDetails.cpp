@@ -84,7 +84,7 @@ void GetDayDetail(const Settings &settings, const DateStrings &dates, StudyDetai
     state.DayRate = CorrectRate(v.Atari, v.Asked);
     if (state.PrevDay != today) {
         // A new study day: its counts start in a section of their own.
-        ++state.DayNum;
+        AddOneToCount(state.DayNum);
         state.DayAsked = 0;
         state.DayAtari = 0;
         state.DayRate = QStringLiteral("0");
@@ -95,11 +95,11 @@ void GetDayDetail(const Settings &settings, const DateStrings &dates, StudyDetai
 
 void CountDetailAnswer(StudyDetailState &state, bool correct)
 {
-    ++state.MonthAsked;
-    ++state.DayAsked;
+    AddOneToCount(state.MonthAsked);
+    AddOneToCount(state.DayAsked);
     if (correct) {
-        ++state.MonthAtari;
-        ++state.DayAtari;
+        AddOneToCount(state.MonthAtari);
+        AddOneToCount(state.DayAtari);
     }
     state.MonthRate = CorrectRate(state.MonthAtari, state.MonthAsked);
     state.DayRate = CorrectRate(state.DayAtari, state.DayAsked);
@@ -107,8 +107,8 @@ void CountDetailAnswer(StudyDetailState &state, bool correct)
 
 void AcceptDetailAnswer(StudyDetailState &state)
 {
-    ++state.MonthAtari;
-    ++state.DayAtari;
+    AddOneToCount(state.MonthAtari);
+    AddOneToCount(state.DayAtari);
     state.MonthRate = CorrectRate(state.MonthAtari, state.MonthAsked);
     state.DayRate = CorrectRate(state.DayAtari, state.DayAsked);
 }

@@ -139,7 +139,8 @@ void TfrmShowError::FormShow()
     // Opens on the latest finished drill (the up-down keeps it within 1..10).
     {
         const QSignalBlocker block(txtStudyNum);
-        udStudyNum->setValue(m_main->drill.DrillCount);
+        const DrillState &d = m_main->drill;
+        udStudyNum->setValue(d.DrillCount > 0 ? DrillNumberOf(d, d.DrillCount - 1) : 0);
     }
     StyleMemo(moAnswer, PixelFont(s.FontAnswer, 14), s.FontAnswerColor);
     moAnswer->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -169,7 +170,7 @@ void TfrmShowError::FillLists()
                            MsgKind::Warning);
         return;
     }
-    const DrillRecord *record = FinishedRecord(m_main->drill, number - 1);
+    const DrillRecord *record = FinishedDrill(m_main->drill, number);
     if (!record)
         return;
     const int wrong = qMin(record->HazureCount, int(record->WrongLines.size()));

@@ -111,3 +111,17 @@ int StatusPanel0Width(int outerWidth)
 {
     return qMax(0, outerWidth - 775);
 }
+
+PaneHeights FitPaneHeights(int question, int comment, int room)
+{
+    PaneHeights h;
+    h.Question = qMax(0, question);
+    h.Comment = qMax(0, comment);
+    room = qMax(0, room);
+    const qint64 total = qint64(h.Question) + h.Comment;
+    if (total > room) {
+        h.Question = int(qint64(h.Question) * room / total);
+        h.Comment = qMin(h.Comment, room - h.Question);
+    }
+    return h;
+}

@@ -58,6 +58,17 @@ bool WriteShutdownSetup(const Settings &s, const ShutdownRecord &r, QString *err
 // user in brackets. An unknown DateType shows date and time.
 QString MainCaption(const Settings &s, const DateStrings &d);
 
+// The question pane (with the fill-in box when shown) and the comment pane
+// as high as the settings ask, unless together they need more than `room`
+// pixels (what the screen leaves beside the rest of the window): then both
+// are cut in proportion, so the answer box stays on the screen.
+struct PaneHeights
+{
+    int Question = 0;
+    int Comment = 0;
+};
+PaneHeights FitPaneHeights(int question, int comment, int room);
+
 // Width of status panel 0 for a window of the given outer width (the other
 // panels are 150, 150, 100, 135 and the rest).
 int StatusPanel0Width(int outerWidth);

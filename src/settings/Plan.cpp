@@ -130,7 +130,7 @@ QString PlanClosingText(const QList<PlanItem> &items, const QDate &today)
 QList<PlanItem> ReadPlan(const QString &setupIniPath)
 {
     const IniFile ini(setupIniPath);
-    const int count = ini.readInt(kPlan, kPlanNum, 0);
+    const int count = ini.readCount(kPlan, kPlanNum, kPlanMaxItems);
     QList<PlanItem> items;
     for (int i = 0; i < count; ++i)
         items << ParsePlanItem(ini.readString(kPlan, QString::number(i), kMissingItem));
@@ -163,7 +163,7 @@ bool ReadFirstPlanItem(const QString &setupIniPath, PlanItem *item)
 bool RemoveFirstPlanItem(const QString &setupIniPath, QString *error)
 {
     IniFile ini(setupIniPath);
-    const int count = ini.readInt(kPlan, kPlanNum, 0);
+    const int count = ini.readCount(kPlan, kPlanNum);
     if (count <= 0)
         return true;
     for (int k = 1; k <= count; ++k)

@@ -26,7 +26,7 @@ QStringList RecentFileNames(const Settings &s, RecentList list)
 {
     const ListKeys k = keysOf(list);
     const IniFile ini(s.setupIniPath());
-    const int count = ini.readInt(k.section, k.countKey, 0);
+    const int count = ini.readCount(k.section, k.countKey);
     QStringList names;
     for (int i = 1; i <= count; ++i)
         names.append(Paths::fileName(ini.readString(k.section, QString::number(i), QString())));
@@ -41,7 +41,7 @@ bool AddRecentFile(const Settings &s, RecentList list, const QString &path, bool
     const ListKeys k = keysOf(list);
     const QString name = Paths::fileName(path);
     IniFile ini(s.setupIniPath());
-    const int count = qMax(0, ini.readInt(k.section, k.countKey, 0));
+    const int count = ini.readCount(k.section, k.countKey);
     for (int i = 1; i <= count; ++i)
         if (ini.readString(k.section, QString::number(i), QString()) == name)
             return true;
@@ -79,7 +79,7 @@ bool ResetRecentFiles(const Settings &s, QString *error)
     IniFile ini(s.setupIniPath());
     for (RecentList list : {RecentList::Question, RecentList::Reference}) {
         const ListKeys k = keysOf(list);
-        const int count = ini.readInt(k.section, k.countKey, 0);
+        const int count = ini.readCount(k.section, k.countKey);
         for (int i = 1; i <= count; ++i)
             ini.writeString(k.section, QString::number(i), QString());
         ini.writeInt(k.section, k.countKey, 0);

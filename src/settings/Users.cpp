@@ -1,11 +1,16 @@
 #include "settings/Users.h"
 
+#include "platform/FileError.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "settings/Settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -19,6 +24,30 @@ QString userIni(const QString &programFolder)
     return programFolder + QStringLiteral("User.ini");
 }
 
+// Entry number of a registered name (exact text), or 0.
+int listedAs(const IniFile &ini, const QString &name)
+{
+    const int count = ini.readCount(kUser, kUserNum);
+    for (int i = 1; i <= count; ++i)
+        if (ini.readString(kUser, QString::number(i), QString()) == name)
+            return i;
+    return 0;
+}
+
+// The folder is made before User.ini names the user: a user whose folder
+// cannot exist is never registered. A folder made here is removed again
+// when User.ini then cannot be written.
+struct NewFolder
+{
+    QString path;
+    bool created = false;
+    void undo() const
+    {
+        if (created)
+            QDir().rmdir(path);
+    }
+};
+
 } // namespace
 
 UserIniStart ReadUserIniStart(const QString &programFolder)
@@ -30,7 +59,7 @@ UserIniStart ReadUserIniStart(const QString &programFolder)
     r.UserName = ini.readString(kSetup, QStringLiteral("UserName"), QStringLiteral(" "));
     // A key written empty reads as the empty text; the user of such a run is
     // the same unnamed user as on a first run.
-    if (r.UserName.isEmpty())
+    if (r.UserName.isEmpty() || !UserNameProblem(r.UserName).isEmpty())
         r.UserName = QStringLiteral(" ");
     return r;
 }
@@ -38,7 +67,7 @@ UserIniStart ReadUserIniStart(const QString &programFolder)
 QStringList RegisteredUsers(const QString &programFolder)
 {
     const IniFile ini(userIni(programFolder));
-    const int count = ini.readInt(kUser, kUserNum, 0);
+    const int count = ini.readCount(kUser, kUserNum);
     QStringList names;
     for (int i = 1; i <= count; ++i)
         names.append(ini.readString(kUser, QString::number(i), QString()));
@@ -63,19 +92,40 @@ QString UserNameProblem(const QString &name)
         return EmptyUserNameMessage();
     if (!Paths::isSafeName(t))
         return QStringLiteral("このユーザー名は使用できません。\n"
-                              "「/」や「\\」を含む名前、「.」「..」はユーザー名にできません。");
+                              "「/」や「\\」、改行などの制御文字を含む名前、"
+                              "「.」「..」はユーザー名にできません。");
+    if (!Paths::fitsNameLength(t))
+        return QStringLiteral("このユーザー名は長すぎます。\n"
+                              "フォルダ名にできるのは %1 バイトまでです。")
+            .arg(Paths::MaxNameBytes);
     return QString();
 }
 
-bool EnsureUserFolder(const QString &programFolder, const QString &name, QString *error)
+QString UserFolderProblem(const QString &programFolder, const QString &name)
 {
+    QString problem = UserNameProblem(name);
+    if (problem.isEmpty())
+        EnsureUserFolder(programFolder, name.trimmed(), &problem);
+    return problem;
+}
+
+bool EnsureUserFolder(const QString &programFolder, const QString &name, QString *error,
+                      bool *created)
+{
+    if (created)
+        *created = false;
     const QString folder = programFolder + name;
     if (QFileInfo(folder).isDir())
         return true;
-    if (QDir().mkpath(folder))
+    if (::mkdir(QFile::encodeName(folder).constData(), 0777) == 0) {
+        if (created)
+            *created = true;
         return true;
+    }
+    const int why = errno;
     if (error)
-        *error = QStringLiteral("フォルダ「%1」を作成できません").arg(folder);
+        *error = QStringLiteral("フォルダ ")
+                 + FileError::messageForErrno(QStringLiteral("作成できません"), folder, why);
     return false;
 }
 
@@ -97,23 +147,23 @@ bool ChooseUser(Settings &s, const QString &typed, QString *error)
             *error = problem;
         return false;
     }
+    NewFolder folder{s.ProgramFolder + name};
+    if (!EnsureUserFolder(s.ProgramFolder, name, error, &folder.created))
+        return false;
     IniFile ini(s.userIniPath());
-    int count = ini.readInt(kUser, kUserNum, 0);
+    int count = ini.readCount(kUser, kUserNum);
     const int num = ini.readInt(name, kNum, 0) + 1;
-    bool listed = false;
-    for (int i = 1; i <= count && !listed; ++i)
-        listed = ini.readString(kUser, QString::number(i), QString()) == name;
-    if (!listed) {
-        count = qMax(0, count) + 1;
+    if (listedAs(ini, name) == 0) {
+        count += 1;
         ini.writeInt(kUser, kUserNum, count);
         ini.writeString(kUser, QString::number(count), name);
         ini.writeInt(name, kNum, 0);
     }
     ini.writeInt(name, kNum, num);
-    if (!ini.save(error))
+    if (!ini.save(error)) {
+        folder.undo();
         return false;
-    if (!EnsureUserFolder(s.ProgramFolder, name, error))
-        return false;
+    }
     s.UserName = name;
     s.UserNum = count;
     return true;
@@ -128,15 +178,25 @@ bool RegisterUser(Settings &s, const QString &typed, QString *error)
             *error = problem;
         return false;
     }
-    IniFile ini(s.userIniPath());
-    const int count = qMax(0, ini.readInt(kUser, kUserNum, 0)) + 1;
-    ini.writeInt(kUser, kUserNum, count);
-    ini.writeString(kUser, QString::number(count), name);
-    ini.writeInt(name, kNum, 0);
-    if (!ini.save(error))
+    NewFolder folder{s.ProgramFolder + name};
+    if (!EnsureUserFolder(s.ProgramFolder, name, error, &folder.created))
         return false;
-    s.UserNum = count;
-    return EnsureUserFolder(s.ProgramFolder, name, error);
+    IniFile ini(s.userIniPath());
+    const int count = ini.readCount(kUser, kUserNum);
+    if (listedAs(ini, name) != 0) {
+        // Registered already: its entry and start count stay as they are.
+        s.UserNum = count;
+        return true;
+    }
+    ini.writeInt(kUser, kUserNum, count + 1);
+    ini.writeString(kUser, QString::number(count + 1), name);
+    ini.writeInt(name, kNum, 0);
+    if (!ini.save(error)) {
+        folder.undo();
+        return false;
+    }
+    s.UserNum = count + 1;
+    return true;
 }
 
 bool WriteShowUser(const QString &programFolder, int showUser, QString *error)

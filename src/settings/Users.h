@@ -8,7 +8,9 @@
 
 struct Settings;
 
-// What the start-up reads from User.ini (defaults "0", "0", " ").
+// What the start-up reads from User.ini (defaults "0", "0", " "). A
+// hand-edited UserName that UserNameProblem refuses reads as " ", the
+// user of a first run, so that the user dialog asks again.
 struct UserIniStart
 {
     int Boot = 0;
@@ -25,6 +27,10 @@ int UserStartCount(const QString &programFolder, const QString &name);
 // The text of a refusal when `name` cannot become a user (and folder) name,
 // or "" when it can. An empty name gives the dialog's own message.
 QString UserNameProblem(const QString &name);
+// Why `name` cannot be a user here: UserNameProblem, or the failure to make
+// its folder (made when missing). "" when it can.
+QString UserFolderProblem(const QString &programFolder, const QString &name);
+
 // The message for an empty name.
 QString EmptyUserNameMessage();
 
@@ -33,16 +39,17 @@ bool RaiseUserStartCount(const Settings &s, QString *error = nullptr);
 
 // OK in the user dialog. The name is taken without surrounding spaces; a
 // name UserNameProblem refuses is not written (false, *error = the refusal).
-// Otherwise it becomes s.UserName; a name
-// not yet listed (exact text) is appended (UserNum + 1, Num "0"); Num becomes
-// the count read before plus one; s.UserNum is the user count; the user
-// folder is created when missing. False with *error when User.ini or the
-// folder cannot be written (s is then unchanged).
+// The user folder is created first (when missing); then the name becomes
+// s.UserName, a name not yet listed (exact text) is appended (UserNum + 1,
+// Num "0"), Num becomes the count read before plus one and s.UserNum is the
+// user count. False with *error when the folder cannot be made or User.ini
+// cannot be written: User.ini, the folders and s are then unchanged.
 bool ChooseUser(Settings &s, const QString &name, QString *error = nullptr);
 
-// Registration from the settings dialog: always appends the name as entry
-// UserNum + 1 with Num "0" and creates its folder; s.UserNum follows.
-// Refuses (false, *error) what UserNameProblem refuses, like ChooseUser.
+// Registration from the settings dialog: creates the folder, then appends
+// the name as entry UserNum + 1 with Num "0"; s.UserNum follows. A name
+// registered already keeps its entry and its start count. Refuses what
+// ChooseUser refuses, changing nothing.
 bool RegisterUser(Settings &s, const QString &name, QString *error = nullptr);
 
 // Setup/ShowUser written at once.
@@ -50,5 +57,7 @@ bool WriteShowUser(const QString &programFolder, int showUser, QString *error = 
 // At shutdown: Setup/Boot = "1" and Setup/UserName = the current user.
 bool WriteShutdownUser(const Settings &s, QString *error = nullptr);
 
-// Creates program folder + name when missing.
-bool EnsureUserFolder(const QString &programFolder, const QString &name, QString *error = nullptr);
+// Creates program folder + name when missing; *created tells whether it was
+// made by this call.
+bool EnsureUserFolder(const QString &programFolder, const QString &name, QString *error = nullptr,
+                      bool *created = nullptr);

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "settings/Plan.h"
 #include "settings/frmSetup.h"
+#include "widgets/Captions.h"
 #include "widgets/StatusBar.h"
 
 #include <QTimer>
@@ -31,17 +32,42 @@ void TfrmMain::PlanCountdown()
         // the settings dialog shows it for mending.
         sbInfo->setPanelText(5, QString());
         return;
-    case PlanTick::Today:
-        tmrDate->stop();
-        platform().message(this, PlanTodayCaption(), PlanTodayText(tick.item.Purpose), MsgKind::Information);
-        sbInfo->setPanelText(5, QString());
-        tmrDate->start(500);
-        RemoveFirstPlanItem(path);
-        return;
-    case PlanTick::Past:
-        RemoveFirstPlanItem(path);
+    case PlanTick::Today: {
+        const QString goal = tick.item.DateText + QLatin1Char(',') + tick.item.Purpose;
+        if (PlanAnnounced != goal) {
+            PlanAnnounced = goal;
+            tmrDate->stop();
+            platform().message(this, PlanTodayCaption(), PlanTodayText(tick.item.Purpose),
+                               MsgKind::Information);
+            sbInfo->setPanelText(5, QString());
+            tmrDate->start(500);
+        }
+        RemovePlanGoal(tick.item.Purpose);
         return;
     }
+    case PlanTick::Past:
+        RemovePlanGoal(tick.item.Purpose);
+        return;
+    }
+}
+
+// Drops the first goal. A failure is reported once; the countdown tries
+// again silently at the next ticks.
+void TfrmMain::RemovePlanGoal(const QString &purpose)
+{
+    QString error;
+    if (RemoveFirstPlanItem(settings.setupIniPath(), &error)) {
+        PlanRemovalReported = false;
+        return;
+    }
+    if (PlanRemovalReported)
+        return;
+    PlanRemovalReported = true;
+    tmrDate->stop();
+    platform().message(this, ErrorCaption(),
+                       QStringLiteral("予定「%1」を削除できませんでした\n").arg(purpose) + error,
+                       MsgKind::Warning);
+    tmrDate->start(500);
 }
 
 void TfrmMain::ShowPlanSummary()

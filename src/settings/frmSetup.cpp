@@ -403,7 +403,9 @@ QWidget *TfrmSetup::CreateUserPage()
     h->addWidget(txtUserName, 1);
     h->addWidget(cmdAddUserName);
     g->addLayout(h);
-    v->addWidget(grpUser, 1);
+    // The list keeps its own height; the page's free room stays below it.
+    v->addWidget(grpUser);
+    v->addStretch(1);
 
     connect(chkShowUser, &QCheckBox::clicked, this, &TfrmSetup::chkShowUserClick);
     connect(cmdAddUserName, &QPushButton::clicked, this, &TfrmSetup::cmdAddUserNameClick);
@@ -796,7 +798,9 @@ void TfrmSetup::FormShow()
     // 1
     selectPage(0);
 
-    // 2: general and file pages.
+    // 2: general and file pages. The seconds box shows the seconds in use
+    // even while the time limit is off (the box is then disabled).
+    txtTime->setText(QString::number(s.TimeLimit));
     tick(chkTimerOn, s.TimeLimitOn);
     chkTimerOnClick();
     tick(chkShowResult, s.ShowResult);
@@ -1177,6 +1181,9 @@ void TfrmSetup::cmdAddUserNameClick()
         platform().message(this, ErrorCaption(), error, MsgKind::Warning);
         return;
     }
+    txtUserName->clear();
+    if (cboUserName->findText(name, Qt::MatchExactly) >= 0)
+        return; // registered already: listed once, its count kept
     cboUserName->addItem(name);
     auto *item = new QTreeWidgetItem(lstUser);
     item->setText(0, name);
@@ -1358,6 +1365,18 @@ void TfrmSetup::cmdOkClick()
     // leaves the settings as they were.
     if (!CheckNumbers())
         return;
+    // A user the list offers but whose name cannot be a folder here (a
+    // hand-edited User.ini) is refused before anything changes.
+    const QString chosenUser = cboUserName->currentText();
+    if (!chosenUser.isEmpty() && chosenUser != m_settings.UserName) {
+        const QString problem = UserFolderProblem(m_settings.ProgramFolder, chosenUser);
+        if (!problem.isEmpty()) {
+            selectPage(2);
+            platform().message(this, ErrorCaption(), problem, MsgKind::Warning);
+            cboUserName->setFocus();
+            return;
+        }
+    }
     auto number = [](const QString &text) { return text.trimmed().toInt(); };
     auto flag = [](const QCheckBox *box) { return box->isChecked() ? 1 : 0; };
     Settings &s = m_settings;
@@ -1462,7 +1481,7 @@ void TfrmSetup::cmdOkClick()
     m_main->ApplyButtonStyle();
 
     // 5-6: the companion.
-    Companion::settingsConfirmed(s, m_main->frameGeometry());
+    Companion::settingsConfirmed(s, m_main->ShownFrame());
 
     // 7
     accept();

@@ -43,6 +43,8 @@ private slots:
     void rewriteKeepsUntouchedBytes();
     void rowsOfACollection_data();
     void rowsOfACollection();
+    void loadAndSaveKeepQuestions_data();
+    void loadAndSaveKeepQuestions();
     void saveRefusesOverLimits_data();
     void saveRefusesOverLimits();
     void saveEmptyTable();
@@ -164,6 +166,61 @@ void TestAuthoring::rowsOfACollection()
     if (cutShort >= 0) {
         QCOMPARE(rows.last().Japanese, QString());
         QCOMPARE(rows.last().Hole, QString());
+    }
+}
+
+// What a drill asks from a file: every line holding "#" with the four
+// lines after it.
+static QStringList drillQuestions(const QStringList &lines)
+{
+    QStringList questions;
+    for (int i = 0; i < lines.size(); ++i)
+        if (lines.at(i).contains(QLatin1Char('#')))
+            questions << QStringList{lines.at(i), lines.value(i + 1), lines.value(i + 2),
+                                     lines.value(i + 3), lines.value(i + 4)}
+                             .join(QLatin1Char('|'));
+    return questions;
+}
+
+void TestAuthoring::loadAndSaveKeepQuestions_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("plain records") << QStringList{"#a", "A.", "ja", "c", "h", "", "#b", "B.", "jb", "c", "h", ""};
+    QTest::newRow("# inside an English line")
+        << QStringList{"#a", "Use C# here.", "ja", "c", "h", "", "#b", "B.", "jb", "c", "h", ""};
+    QTest::newRow("# in every field")
+        << QStringList{"#a", "E#", "J#", "C#", "H#", "", "#b", "B.", "jb", "c", "h", ""};
+    QTest::newRow("comment starting with #")
+        << QStringList{"#a", "A.", "ja", "#1 rule", "h", "", "#b", "B.", "jb", "c", "h", ""};
+    QTest::newRow("record cut short before the next")
+        << QStringList{"#a", "A.", "ja", "#b", "B.", "jb", "c", "h", ""};
+    QTest::newRow("keyword line with text before #") << QStringList{" #x y", "E.", "J", "C", ""};
+    QTest::newRow("last record cut short") << QStringList{"#a", "A.", "ja", "c", "h", "", "#b", "B#."};
+}
+
+void TestAuthoring::loadAndSaveKeepQuestions()
+{
+    QFETCH(QStringList, lines);
+    const QString path = dir.filePath(QStringLiteral("keep.txt"));
+    QVERIFY(TextFile::writeLines(path, lines));
+    QStringList saved;
+    for (int round = 0; round < 3; ++round) {
+        QStringList now;
+        QVERIFY(TextFile::readLines(path, now));
+        if (round > 0)
+            QCOMPARE(now, saved); // a second load and save changes nothing at all
+        QString message;
+        QVERIFY(SaveQuestionRecords(path, ParseQuestionRecords(now), &message));
+        QVERIFY(TextFile::readLines(path, saved));
+        // The questions a drill finds: the same ones, as many, in the same order;
+        // only a record cut short at the very end gets its missing lines.
+        const QStringList before = drillQuestions(now), after = drillQuestions(saved);
+        QCOMPARE(after.size(), before.size());
+        for (int q = 0; q < before.size(); ++q)
+            QVERIFY2(after.at(q).startsWith(before.at(q).section(QLatin1Char('|'), 0, 1)),
+                     qPrintable(after.at(q)));
+        if (QByteArray(QTest::currentDataTag()) != "last record cut short")
+            QCOMPARE(after, before);
     }
 }
 
@@ -302,7 +359,7 @@ void TestAuthoring::newTextCreate()
 
     QString message;
     QCOMPARE(NewText::create(folder, QStringLiteral("abc"), &message), NewText::Result::Created);
-    QCOMPARE(message, u("abc.txt は作成されました"));
+    QCOMPARE(message, u("abc.txt は作成されました\n作成場所 ： ") + folder);
     QCOMPARE(readAll(folder + QStringLiteral("/abc.txt")), QByteArray());
 
     // An existing file keeps its content.
@@ -316,7 +373,7 @@ void TestAuthoring::newTextCreate()
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("up.txt"))));
     QCOMPARE(NewText::create(folder + QStringLiteral("/gone"), QStringLiteral("x"), &message),
              NewText::Result::Failed);
-    QCOMPARE(message, u("x.txt を作成できませんでした"));
+    QCOMPARE(message, u("x.txt を作成できませんでした\nフォルダ ") + folder + u("/gone がありません"));
 }
 
 // --- print sheet -----------------------------------------------------------------------

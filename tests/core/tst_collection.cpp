@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "drill/Collection.h"
+#include "records/StatsViews.h"
 #include "drill/DrillState.h"
 #include "drill/Presentation.h"
 #include "platform/TextFile.h"
@@ -239,19 +240,34 @@ void TestCollection::historyDropsOldestWhenRoomIsFull()
         d.AtariCount = n;
         RecordAskedLine(d, 0, n * 5);
         FinishDrillRecord(d, QString::number(n), QStringLiteral("q%1.txt").arg(n), "r.txt", "end");
-        QVERIFY(d.DrillCount >= 0 && d.DrillCount < DrillState::MaxDrills);
-        QCOMPARE(d.Drills.size(), DrillState::MaxDrills);
+        QVERIFY(d.DrillCount >= 0 && d.DrillCount <= DrillState::MaxDrills);
+        QCOMPARE(d.Drills.size(), DrillState::MaxDrills + 1);
+        // Fifteen finished drills are all kept, numbered 1 to 15.
+        if (n + 1 == DrillState::MaxDrills) {
+            QCOMPARE(d.DrillCount, DrillState::MaxDrills);
+            QCOMPARE(FinishedDrill(d, 1)->QuestionFile, QStringLiteral("q0.txt"));
+            QCOMPARE(FinishedDrill(d, 15)->QuestionFile, QStringLiteral("q14.txt"));
+        }
     }
-    QCOMPARE(d.DrillCount, DrillState::MaxDrills - 1);
+    QCOMPARE(d.DrillCount, DrillState::MaxDrills);
     // The newest finished drill is the last finished record, in order.
     const DrillRecord *newest = FinishedRecord(d, d.DrillCount - 1);
     QVERIFY(newest);
     QCOMPARE(newest->QuestionFile, QStringLiteral("q%1.txt").arg(drills - 1));
     QCOMPARE(newest->AskedLines.value(0), (drills - 1) * 5);
+    QCOMPARE(newest->Number, drills);
     const DrillRecord *oldest = FinishedRecord(d, 0);
     QCOMPARE(oldest->QuestionFile, QStringLiteral("q%1.txt").arg(drills - d.DrillCount));
     QCOMPARE(oldest->PlannedCount, drills - d.DrillCount + 1);
     QVERIFY(!FinishedRecord(d, d.DrillCount));
+    // A drill keeps its number after older ones were dropped: drill 30 is
+    // still drill 30 for the history and the reviews; drill 25 is gone.
+    QCOMPARE(FinishedDrill(d, 30)->QuestionFile, QStringLiteral("q29.txt"));
+    QVERIFY(!FinishedDrill(d, drills - DrillState::MaxDrills));
+    const QList<QStringList> history = HistoryTable(d);
+    QCOMPARE(history.at(0).at(0), QString::number(drills - DrillState::MaxDrills + 1));
+    QCOMPARE(history.at(0).at(3), QStringLiteral("q%1.txt").arg(drills - DrillState::MaxDrills));
+    QCOMPARE(history.at(9).at(0), QString::number(drills - DrillState::MaxDrills + 10));
 }
 
 void TestCollection::beginClearsLeftoversOfStoppedDrill()

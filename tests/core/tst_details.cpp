@@ -14,6 +14,7 @@ private slots:
     void countRateValues();
     void firstAnswerOfMonth();
     void nextDayTakesNextSection();
+    void dayNumberNeverWraps();
     void sameDayNumberOtherMonthRestarts();
     void yearFirstSaveWritesAllMonths();
     void yearLaterSavesTouchCurrentMonthOnly();
@@ -116,6 +117,20 @@ void TestDetails::firstAnswerOfMonth()
                          "3/9=2,1,50"}));
     QCOMPARE(MonthRateStatusText(st), QStringLiteral("今月の正解率 ： 50％"));
     QCOMPARE(TextFile::encode(MonthRateStatusText(st)).right(2), QByteArray("\x81\x93"));
+}
+
+void TestDetails::dayNumberNeverWraps()
+{
+    RecordsFolder f;
+    const DateStrings tenth = datesAt(2001, 3, 10);
+    QVERIFY(TextFile::writeLines(DayDetailFile(f.settings, tenth),
+                                 {"[Information]", "PrevDay=9", "DayNum=2147483647"}));
+    StudyDetailState st;
+    answer(f.settings, tenth, st, true);
+    QCOMPARE(st.DayNum, 2147483647);
+    QCOMPARE(read(DayDetailFile(f.settings, tenth), "Information", "DayNum"),
+             QStringLiteral("2147483647"));
+    QCOMPARE(read(DayDetailFile(f.settings, tenth), "2147483647", "3/10"), QStringLiteral("1,1,100"));
 }
 
 void TestDetails::nextDayTakesNextSection()

@@ -31,6 +31,8 @@ private slots:
     void failedCopyKeepsMarks();
     void linesReadAsWhiteSpaceSeparatedNumbers_data();
     void linesReadAsWhiteSpaceSeparatedNumbers();
+    void otherFilesUntouched_data();
+    void otherFilesUntouched();
 };
 
 namespace {
@@ -237,7 +239,7 @@ void TestImportance::staleScratchRemoved()
 
 void TestImportance::interruptedRewriteRestored()
 {
-    // The rewrite stopped after the rename: the marks are only in old.dat.
+    // The rewrite stopped after the rename: the marks are only in the scratch file.
     Fresh f;
     putBytes(f.scratch(), "2 4\r\n3 7\r\n");
     QCOMPARE(ImportanceLevel(f.imp(), 4), 0);
@@ -325,6 +327,53 @@ void TestImportance::linesReadAsWhiteSpaceSeparatedNumbers()
     QCOMPARE(ReadImportancePairs(f.imp()), expected);
     if (!expected.isEmpty())
         QCOMPARE(ImportanceLevel(f.imp(), expected.first().second), expected.first().first);
+}
+
+void TestImportance::otherFilesUntouched_data()
+{
+    QTest::addColumn<QString>("base");      // the collection being drilled
+    QTest::addColumn<QByteArray>("imp");    // its importance file before, "-" = none
+    QTest::addColumn<bool>("correct");
+    QTest::addColumn<QString>("other");     // another file of the user folder
+    QTest::addColumn<QByteArray>("after");  // its importance file after
+    QTest::newRow("collection old: its data file, first mark")
+        << "old" << QByteArray("-") << false << "old.dat" << QByteArray("1 7\r\n");
+    QTest::newRow("collection old: its data file, rewrite")
+        << "old" << QByteArray("2 7\r\n") << true << "old.dat" << QByteArray("1 7\r\n");
+    QTest::newRow("another collection's leftover scratch, first mark")
+        << "Question" << QByteArray("-") << false << "A_imp.old" << QByteArray("1 7\r\n");
+    QTest::newRow("another collection's leftover scratch, rewrite")
+        << "Question" << QByteArray("3 7\r\n") << false << "A_imp.old"
+        << QByteArray("4 7\r\n");
+    QTest::newRow("a file named old.dat of an earlier version")
+        << "Question" << QByteArray("-") << false << "old.dat" << QByteArray("1 7\r\n");
+}
+
+void TestImportance::otherFilesUntouched()
+{
+    QFETCH(QString, base);
+    QFETCH(QByteArray, imp);
+    QFETCH(bool, correct);
+    QFETCH(QString, other);
+    QFETCH(QByteArray, after);
+    RecordsFolder folder(base);
+    const QString impFile = ImportanceFile(folder.settings);
+    const QString scratch = ImportanceScratchFile(folder.settings);
+    // Marks of another collection, or question data.
+    const QByteArray otherBytes = other.endsWith(QLatin1String(".old"))
+                                      ? QByteArray("5 120\r\n4 300\r\n1 6\r\n")
+                                      : QByteArray("[He is a boy.]\r\nA=1\r\n");
+    putBytes(folder.user(other), otherBytes);
+    if (imp != "-")
+        putBytes(impFile, imp);
+    QString error;
+    QVERIFY2(AdjustImportance(impFile, scratch, 7, correct, &error), qPrintable(error));
+    QCOMPARE(fileBytes(impFile), after);
+    QCOMPARE(fileBytes(folder.user(other)), otherBytes);
+    QVERIFY(!QFileInfo::exists(scratch));
+    // Nothing else appeared in the user folder.
+    const QStringList names = QDir(folder.settings.userFolder()).entryList(QDir::Files);
+    QCOMPARE(names.size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestImportance)

@@ -2,6 +2,7 @@
 // correct and rate; and the names of every per-user record file.
 #include "platform/IniFile.h"
 #include "records/QuestionData.h"
+#include "records/StudyDetails.h"
 #include "records/RecordPaths.h"
 #include "records_support.h"
 
@@ -22,6 +23,8 @@ private slots:
     void saveFailsWithoutUserFolder();
     void sentencesReadBackExactly_data();
     void sentencesReadBackExactly();
+    void countsNeverWrap_data();
+    void countsNeverWrap();
 };
 
 void TestQuestionData::recordPaths_data()
@@ -31,7 +34,7 @@ void TestQuestionData::recordPaths_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("question data") << "data" << 3 << "太郎/Question.dat";
     QTest::newRow("importance") << "imp" << 3 << "太郎/Question_imp.dat";
-    QTest::newRow("scratch") << "scratch" << 3 << "太郎/old.dat";
+    QTest::newRow("scratch") << "scratch" << 3 << "太郎/Question_imp.old";
     QTest::newRow("answers") << "ans" << 3 << "太郎/Question.ans";
     QTest::newRow("year") << "year" << 3 << "太郎/2001.dat";
     QTest::newRow("day, month 3") << "day" << 3 << "太郎/Question_20013.dat";
@@ -213,6 +216,59 @@ void TestQuestionData::sentencesReadBackExactly()
     QCOMPARE(back.Rate, QStringLiteral("100"));
     QCOMPARE(LoadQuestionData(file, other).Atari, 0);
     QCOMPARE(IniFile(file).sections(), QStringList({other, sentence}));
+}
+
+void TestQuestionData::countsNeverWrap_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("atari");
+    QTest::addColumn<bool>("correct");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("askedAfter");
+    QTest::addColumn<int>("atariAfter");
+    const int top = INT_MAX;
+    QTest::newRow("wrong at the top") << top << 5 << false << false << top << 5;
+    QTest::newRow("right at the top") << top << top << true << false << top << top;
+    QTest::newRow("right, asked at the top") << top << 7 << true << false << top << 8;
+    QTest::newRow("accepted at the top") << top - 1 << top << false << true << top << top;
+    QTest::newRow("one below the top") << top - 1 << 0 << false << false << top << 0;
+}
+
+void TestQuestionData::countsNeverWrap()
+{
+    QFETCH(int, asked);
+    QFETCH(int, atari);
+    QFETCH(bool, correct);
+    QFETCH(bool, accepted);
+    QFETCH(int, askedAfter);
+    QFETCH(int, atariAfter);
+    RecordsFolder f;
+    const QString file = QuestionDataFile(f.settings);
+    const QString sentence = QStringLiteral("He is a boy.");
+    QuestionData d;
+    d.Asked = asked;
+    d.Atari = atari;
+    QVERIFY(SaveQuestionData(file, sentence, d));
+    d = LoadQuestionData(file, sentence);
+    CountQuestionAnswer(d, correct);
+    if (accepted)
+        AcceptQuestionAnswer(d);
+    QVERIFY(SaveQuestionData(file, sentence, d));
+    const QuestionData back = LoadQuestionData(file, sentence);
+    QCOMPARE(back.Asked, askedAfter);
+    QCOMPARE(back.Atari, atariAfter);
+    QVERIFY(back.Rate.toInt() >= 0);
+
+    // The day and month counts of the same answer saturate the same way.
+    StudyDetailState st;
+    st.MonthAsked = st.DayAsked = asked;
+    st.MonthAtari = st.DayAtari = atari;
+    CountDetailAnswer(st, correct);
+    if (accepted)
+        AcceptDetailAnswer(st);
+    QCOMPARE(st.MonthAsked, askedAfter);
+    QCOMPARE(st.DayAtari, atariAfter);
+    QVERIFY(st.DayRate.toInt() >= 0 && st.MonthRate.toInt() >= 0);
 }
 
 QTEST_GUILESS_MAIN(TestQuestionData)

@@ -8,9 +8,11 @@
 #include "drill/QuestionSet.h"
 #include "platform/TextFile.h"
 #include "settings/MainWindowState.h"
+#include "settings/Plan.h"
 #include "settings/RecentFiles.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
+#include "settings/Users.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -513,6 +515,45 @@ private slots:
         AddRecentFile(m_s, RecentList::Question, QStringLiteral("/d/A.txt"), &added);
         QVERIFY(added);
         QCOMPARE(key(QStringLiteral("Question"), QStringLiteral("1")), QStringLiteral("A.txt"));
+    }
+
+    // A damaged count is bounded by the entries the file holds: nothing
+    // loops over numbers that have no entry, and nothing invents entries.
+    void damagedCounts_data()
+    {
+        QTest::addColumn<QString>("count");
+        for (const char *c : {"1000000", "2000000000", "2147483647"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+    void damagedCounts()
+    {
+        QFETCH(QString, count);
+        IniFile user(m_s.userIniPath());
+        user.writeString(QStringLiteral("User"), QStringLiteral("UserNum"), count);
+        user.writeString(QStringLiteral("User"), QStringLiteral("1"), QStringLiteral("花子"));
+        user.writeString(QStringLiteral("User"), QStringLiteral("2"), QStringLiteral("太郎"));
+        QVERIFY(user.save());
+        setKey(QStringLiteral("Question"), QStringLiteral("DicCount"), count);
+        setKey(QStringLiteral("Question"), QStringLiteral("1"), QStringLiteral("A.txt"));
+        setKey(QStringLiteral("Reference"), QStringLiteral("RefCount"), count);
+        setKey(QStringLiteral("Reference"), QStringLiteral("1"), QStringLiteral("R.txt"));
+        setKey(QStringLiteral("Plan"), QStringLiteral("PlanNum"), count);
+        setKey(QStringLiteral("Plan"), QStringLiteral("0"), QStringLiteral("2001/12/24,試験"));
+        setKey(QStringLiteral("Plan"), QStringLiteral("1"), QStringLiteral("2002/1/5,旅行"));
+
+        QCOMPARE(RegisteredUsers(m_s.ProgramFolder), QStringList({"花子", "太郎"}));
+        QCOMPARE(RecentFileNames(m_s, RecentList::Question), QStringList({"A.txt"}));
+        QCOMPARE(RecentFileNames(m_s, RecentList::Reference), QStringList({"R.txt"}));
+        QCOMPARE(ReadPlan(m_s.setupIniPath()).size(), 2);
+        bool added = false;
+        QVERIFY(AddRecentFile(m_s, RecentList::Question, QStringLiteral("/d/B.txt"), &added));
+        QVERIFY(added);
+        QCOMPARE(RecentFileNames(m_s, RecentList::Question), QStringList({"A.txt", "B.txt"}));
+        QVERIFY(RemoveFirstPlanItem(m_s.setupIniPath()));
+        QCOMPARE(key(QStringLiteral("Plan"), QStringLiteral("PlanNum")), QStringLiteral("1"));
+        QVERIFY(ResetRecentFiles(m_s));
+        QCOMPARE(IniFile(m_s.setupIniPath()).keys(QStringLiteral("Reference")).size(), 2);
+        QVERIFY(QFileInfo(m_s.setupIniPath()).size() < 1000);
     }
 
     void recentWithoutUserFolder()

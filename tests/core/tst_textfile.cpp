@@ -197,16 +197,21 @@ private slots:
     void shortWritesAreFailures_data()
     {
         QTest::addColumn<bool>("append");
-        QTest::newRow("rewrite") << false;
-        QTest::newRow("append") << true;
+        QTest::addColumn<bool>("existing");
+        QTest::newRow("rewrite") << false << true;
+        QTest::newRow("append") << true << true;
+        QTest::newRow("rewrite a new file") << false << false;
+        QTest::newRow("append to a new file") << true << false;
     }
     void shortWritesAreFailures()
     {
         // A file-size limit cuts the write short; that must not be reported
         // as success (the child process exits 0 only when it was reported).
         QFETCH(bool, append);
-        const QString p = path(append ? QStringLiteral("limited-a.txt") : QStringLiteral("limited.txt"));
-        put(p, "ab\r\n");
+        QFETCH(bool, existing);
+        const QString p = path(QStringLiteral("limited-%1-%2.txt").arg(append).arg(existing));
+        if (existing)
+            put(p, "ab\r\n");
         const pid_t pid = fork();
         QVERIFY(pid >= 0);
         if (pid == 0) {
@@ -221,7 +226,11 @@ private slots:
         waitpid(pid, &status, 0);
         QVERIFY(WIFEXITED(status));
         QCOMPARE(WEXITSTATUS(status), 0);
-        QCOMPARE(bytesOf(p), QByteArray("ab\r\n")); // nothing half-written is left
+        // Nothing half-written is left, and no empty file a failed write made.
+        if (existing)
+            QCOMPARE(bytesOf(p), QByteArray("ab\r\n"));
+        else
+            QVERIFY(!QFileInfo::exists(p));
     }
 
     // --- CP932 tables ----------------------------------------------------------

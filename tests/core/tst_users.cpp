@@ -3,6 +3,7 @@
 
 #include "companion/Companion.h"
 #include "platform/IniFile.h"
+#include "platform/Paths.h"
 #include "settings/Settings.h"
 #include "settings/Users.h"
 
@@ -112,6 +113,13 @@ private slots:
         QTest::newRow("dot") << "." << false;
         QTest::newRow("dot dot") << ".." << false;
         QTest::newRow("climbing") << "../x" << false;
+        QTest::newRow("line break") << "ta\nro" << false;
+        QTest::newRow("carriage return") << "taro\r" << false;
+        QTest::newRow("tab") << "ta\tro" << false;
+        QTest::newRow("escape") << "ta\x1bro" << false;
+        QTest::newRow("delete") << "ta\x7fro" << false;
+        QTest::newRow("line separator") << QString::fromUtf8("ta\u2028ro") << false;
+        QTest::newRow("too long for a folder") << QString(256, QLatin1Char('x')) << false;
     }
     void refusedNames()
     {
@@ -138,6 +146,8 @@ private slots:
         QTest::newRow("japanese") << "山田 太郎";
         QTest::newRow("dots inside") << "a.b";
         QTest::newRow("three dots") << "...";
+        QTest::newRow("accented") << QString::fromUtf8("Zoë");
+        QTest::newRow("255 bytes") << QString(255, QLatin1Char('x'));
     }
     void acceptedNames()
     {
@@ -147,19 +157,63 @@ private slots:
         QVERIFY(QFileInfo(m_s.ProgramFolder + name).isDir());
     }
 
-    void registerAlwaysAppends()
+    void registeringAKnownNameKeepsItsCount()
     {
         QVERIFY(ChooseUser(m_s, QStringLiteral("taro")));
         QVERIFY(ChooseUser(m_s, QStringLiteral("taro")));
         QCOMPARE(userIni(QStringLiteral("taro"), QStringLiteral("Num")), QStringLiteral("2"));
         m_s.UserName = QStringLiteral("taro");
         QVERIFY(RegisterUser(m_s, QStringLiteral("taro")));
-        QCOMPARE(RegisteredUsers(m_s.ProgramFolder), QStringList({"taro", "taro"}));
-        QCOMPARE(userIni(QStringLiteral("taro"), QStringLiteral("Num")), QStringLiteral("0"));
+        QCOMPARE(RegisteredUsers(m_s.ProgramFolder), QStringList({"taro"}));
+        QCOMPARE(userIni(QStringLiteral("taro"), QStringLiteral("Num")), QStringLiteral("2"));
+        QCOMPARE(m_s.UserNum, 1);
         QVERIFY(RegisterUser(m_s, QStringLiteral("新人")));
-        QCOMPARE(m_s.UserNum, 3);
+        QCOMPARE(RegisteredUsers(m_s.ProgramFolder), QStringList({"taro", "新人"}));
+        QCOMPARE(userIni(QStringLiteral("新人"), QStringLiteral("Num")), QStringLiteral("0"));
+        QCOMPARE(m_s.UserNum, 2);
         QCOMPARE(m_s.UserName, QStringLiteral("taro")); // registering does not switch user
         QVERIFY(QFileInfo(m_s.ProgramFolder + QStringLiteral("新人")).isDir());
+    }
+
+    // A name whose folder cannot be made leaves User.ini and the folder as
+    // they were, from either dialog.
+    void folderFailureChangesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("viaSettings");
+        for (bool viaSettings : {false, true}) {
+            const char *from = viaSettings ? "settings: " : "user dialog: ";
+            QTest::newRow(qPrintable(QLatin1String(from) + "User.ini")) << "User.ini" << viaSettings;
+            QTest::newRow(qPrintable(QLatin1String(from) + "hit.wav")) << "hit.wav" << viaSettings;
+            QTest::newRow(qPrintable(QLatin1String(from) + "300 letters"))
+                << QString(300, QLatin1Char('a')) << viaSettings;
+            QTest::newRow(qPrintable(QLatin1String(from) + "90 kanji"))
+                << QString(90, QChar(0x6F22)) << viaSettings;
+        }
+    }
+    void folderFailureChangesNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, viaSettings);
+        QVERIFY(ChooseUser(m_s, QStringLiteral("taro")));
+        QFile wav(m_s.ProgramFolder + QStringLiteral("hit.wav"));
+        QVERIFY(wav.open(QIODevice::WriteOnly));
+        wav.close();
+        QFile ini(m_s.userIniPath());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray before = ini.readAll();
+        ini.close();
+        const QStringList entries = QDir(m_s.ProgramFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        QString error;
+        const bool ok = viaSettings ? RegisterUser(m_s, name, &error) : ChooseUser(m_s, name, &error);
+        QVERIFY(!ok);
+        QVERIFY(!error.isEmpty());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(ini.readAll(), before);
+        QCOMPARE(QDir(m_s.ProgramFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
+        QCOMPARE(m_s.UserName, QStringLiteral("taro"));
+        QCOMPARE(m_s.UserNum, 1);
     }
 
     void raiseAndShutdown()
@@ -234,6 +288,7 @@ private slots:
     {
         const QString folder = m_s.ProgramFolder + QStringLiteral("sorbell/");
         QDir().mkpath(folder);
+        QFile(folder + QStringLiteral("qvt.exe")).open(QIODevice::WriteOnly);
         {
             IniFile ini(folder + QStringLiteral("Setup.ini"));
             ini.writeString(QStringLiteral("Voice"), QStringLiteral("Speed"), QStringLiteral("3"));
@@ -247,6 +302,39 @@ private slots:
         // No path, no file.
         QVERIFY(Companion::handOverPosition(QString(), 1, 2, 3, 4));
         QVERIFY(!QFile::exists(m_s.ProgramFolder + QStringLiteral("Setup.ini")));
+    }
+
+    // Only an available companion named by an absolute path gets the
+    // position: nothing is written anywhere else.
+    void companionHandOverOnlyWhenAvailable_data()
+    {
+        QTest::addColumn<QString>("sorbellPath"); // relative to the program folder unless "rel:"
+        QTest::addColumn<bool>("written");
+        QTest::newRow("available") << "sorbell/qvt.exe" << true;
+        QTest::newRow("no such file") << "other/qvt.exe" << false;
+        QTest::newRow("another program") << "sorbell/speak.exe" << false;
+        QTest::newRow("a folder named qvt.exe") << "dir/qvt.exe" << false;
+        QTest::newRow("relative path") << "rel:sorbell/qvt.exe" << false;
+    }
+    void companionHandOverOnlyWhenAvailable()
+    {
+        QFETCH(QString, sorbellPath);
+        QFETCH(bool, written);
+        for (const char *dir : {"sorbell", "other", "dir/qvt.exe"})
+            QDir().mkpath(m_s.ProgramFolder + QLatin1String(dir));
+        QFile(m_s.ProgramFolder + QStringLiteral("sorbell/qvt.exe")).open(QIODevice::WriteOnly);
+        QFile(m_s.ProgramFolder + QStringLiteral("sorbell/speak.exe")).open(QIODevice::WriteOnly);
+        const QString saved = QDir::currentPath();
+        QDir::setCurrent(m_s.ProgramFolder); // a relative path would land here
+        const bool relative = sorbellPath.startsWith(QLatin1String("rel:"));
+        const QString path = relative ? sorbellPath.mid(4) : m_s.ProgramFolder + sorbellPath;
+        QVERIFY(Companion::handOverPosition(path, 10, 20, 300, 200));
+        QDir::setCurrent(saved);
+        const QString ini = m_s.ProgramFolder + Paths::folderOf(sorbellPath.mid(relative ? 4 : 0))
+                            + QStringLiteral("Setup.ini");
+        QCOMPARE(QFile::exists(ini), written);
+        for (const char *dir : {"", "other/", "dir/", "dir/qvt.exe/"})
+            QVERIFY(!QFile::exists(m_s.ProgramFolder + QLatin1String(dir) + QStringLiteral("Setup.ini")));
     }
 };
 

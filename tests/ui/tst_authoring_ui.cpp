@@ -11,7 +11,14 @@
 #include "widgets/Gauge.h"
 #include "widgets/StatusBar.h"
 
+#include "FileSizeLimit.h"
+
 #include <QCheckBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +46,44 @@ public:
         printedFamily = document->defaultFont().family();
         return ScriptedPlatform::printDocument(parent, document);
     }
+};
+
+// Prints what is handed to the printer into a PDF file, as a 1200 dpi
+// printer would get it.
+class PdfCapture : public ScriptedPlatform
+{
+public:
+    QString pdf;
+    bool printDocument(QWidget *parent, QTextDocument *document) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        document->print(&printer);
+        return ScriptedPlatform::printDocument(parent, document);
+    }
+};
+
+// Calls `onPaint` for every paint event of a widget while alive.
+class PaintWatch : public QObject
+{
+public:
+    PaintWatch(QWidget *w, std::function<void()> onPaint) : m_w(w), m_onPaint(std::move(onPaint))
+    {
+        w->installEventFilter(this);
+    }
+    ~PaintWatch() override { m_w->removeEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            m_onPaint();
+        return false;
+    }
+
+private:
+    QWidget *m_w;
+    std::function<void()> m_onPaint;
 };
 
 void clickRow(QTreeWidget *table, int row)
@@ -105,6 +150,8 @@ private slots:
 
     void editorLoadChangeSave();
     void editorRowCommands();
+    void editorActsOnTheHighlightedRow();
+    void editorSaveKeepsQuestions();
     void editorRefusesSharpAndEmptySelection();
     void editorCollectionChoice();
     void editorWithUnreadableReference();
@@ -114,6 +161,11 @@ private slots:
 
     void printDirectionAndLoad();
     void printAndSaveAsText();
+    void printSaveRefusals_data();
+    void printSaveRefusals();
+    void failedSaveLeavesNoFile();
+    void printedSheetIsReadable();
+    void printGaugeMovesWhileComposing();
     void printCutShortCollection();
     void printOpenAndFont();
 
@@ -195,6 +247,65 @@ void TestAuthoringUi::editorRowCommands()
         QCOMPARE(fx->platform.messages().last(), u("選択されていません"));
         QCOMPARE(e->lstData->topLevelItemCount(), 1);
     });
+}
+
+void TestAuthoringUi::editorActsOnTheHighlightedRow()
+{
+    inEditor([&](TfrmEditQuestionFile *e) {
+        click(e, "cmdLoad");
+        clickRow(e->lstData, 0);
+        // The keyboard moves the highlight; the boxes and the commands follow it.
+        QTest::keyClick(e->lstData, Qt::Key_End);
+        QCOMPARE(e->SelectedRow(), 2);
+        QCOMPARE(e->txtEnglish->text(), QStringLiteral("It is fine today."));
+        click(e, "cmdDelete");
+        QCOMPARE(e->lstData->topLevelItemCount(), 2);
+        QCOMPARE(rowTexts(e->lstData, 0).at(0), QStringLiteral("have to"));
+        QCOMPARE(rowTexts(e->lstData, 1).at(0), QStringLiteral("can"));
+
+        QTest::keyClick(e->lstData, Qt::Key_Home);
+        QTest::keyClick(e->lstData, Qt::Key_Down);
+        e->txtEnglish->setText(QStringLiteral("She can run."));
+        click(e, "cmdChange");
+        QCOMPARE(rowTexts(e->lstData, 1).at(1), QStringLiteral("She can run."));
+        QCOMPARE(rowTexts(e->lstData, 0).at(1), QStringLiteral("I have to go now."));
+
+        // Loading again starts at the first row, whatever was highlighted.
+        click(e, "cmdLoad");
+        QCOMPARE(e->SelectedRow(), 0);
+        e->txtEnglish->setText(QStringLiteral("I have to leave."));
+        click(e, "cmdChange");
+        QCOMPARE(rowTexts(e->lstData, 0).at(1), QStringLiteral("I have to leave."));
+        QCOMPARE(rowTexts(e->lstData, 2).at(1), QStringLiteral("It is fine today."));
+    });
+}
+
+void TestAuthoringUi::editorSaveKeepsQuestions()
+{
+    // A hand-edited collection with "#" inside an English line: loading and
+    // saving again and again keeps the file as it is.
+    const QStringList lines{"#sharp", "I write C# code.", u("C#を書きます。"), "", "C#", "",
+                            "#can", "She can swim.", u("泳げます。"), "", "swim", ""};
+    QVERIFY(TextFile::writeLines(fx->collection, lines));
+    const QByteArray before = fileBytes(fx->collection);
+    inEditor([&](TfrmEditQuestionFile *e) {
+        for (int round = 0; round < 3; ++round) {
+            click(e, "cmdLoad");
+            QCOMPARE(e->lstData->topLevelItemCount(), 5);
+            click(e, "cmdSave");
+            QCOMPARE(fileBytes(fx->collection), before);
+        }
+        // A rewritten row is written as a record of its own.
+        click(e, "cmdLoad");
+        clickRow(e->lstData, 4);
+        e->txtEnglish->setText(QStringLiteral("She can run."));
+        click(e, "cmdChange");
+        click(e, "cmdSave");
+    });
+    QStringList after;
+    QVERIFY(TextFile::readLines(fx->collection, after));
+    QCOMPARE(after.mid(0, 6), lines.mid(0, 6));
+    QCOMPARE(after.mid(6), (QStringList{"#can", "She can run.", u("泳げます。"), "", "swim", ""}));
 }
 
 void TestAuthoringUi::editorRefusesSharpAndEmptySelection()
@@ -296,9 +407,17 @@ void TestAuthoringUi::newTextFlow()
 
         QTest::keyClicks(dlg->txtFileName, QStringLiteral("abc"));
         click(dlg, "cmdMake");
-        QCOMPARE(fx->platform.messages().last(), u("abc.txt は作成されました"));
+        QCOMPARE(fx->platform.messages().last(), u("abc.txt は作成されました\n作成場所 ： ") + folder);
         QVERIFY(dlg->txtFileName->text().isEmpty());
         QVERIFY(dlg->isVisible());
+
+        // A highlighted folder (picked, not opened) is where the file goes.
+        dlg->dlbFolder->setCurrentRow(dlg->dlbFolder->count() - 1);
+        dlg->txtFileName->setText(QStringLiteral("inner"));
+        click(dlg, "cmdMake");
+        QCOMPARE(fx->platform.messages().last(),
+                 u("inner.txt は作成されました\n作成場所 ： ") + folder + QStringLiteral("/sub"));
+        dlg->dlbFolder->setCurrentRow(dlg->dlbFolder->count() - 2);
 
         dlg->txtFileName->setText(QStringLiteral("old"));
         click(dlg, "cmdMake");
@@ -314,6 +433,8 @@ void TestAuthoringUi::newTextFlow()
     fx->platform.dialogHandler = nullptr;
 
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/abc.txt")));
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/sub/inner.txt")));
+    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/inner.txt")));
     QCOMPARE(QFileInfo(folder + QStringLiteral("/abc.txt")).size(), qint64(0));
     QCOMPARE(fileBytes(folder + QStringLiteral("/old.txt")), QByteArray("keep\r\n"));
     QVERIFY(!QFileInfo::exists(fx->folder + QStringLiteral("up.txt")));
@@ -377,6 +498,125 @@ void TestAuthoringUi::printAndSaveAsText()
     const QByteArray once = TextFile::encode(sheet.join("\r\n") + "\r\n");
     QCOMPARE(fileBytes(saveTo + QStringLiteral(".txt")), once + once);
     QCOMPARE(capture.callsOf("save").first().text, u("テキストファイル (*.txt)|*.txt"));
+    // The dialog promises no replace; the second save asks to add at the end.
+    QCOMPARE(capture.callsOf("save").first().detail, int(SaveMode::Append));
+    QCOMPARE(capture.messages(), QStringList{saveTo + u(".txt は既にあります\n印刷内容をファイルの最後に追加しますか？")});
+}
+
+void TestAuthoringUi::printSaveRefusals_data()
+{
+    QTest::addColumn<QString>("target");   // "collection", "reference", "existing", "missing folder"
+    QTest::addColumn<QString>("message");  // start of the one message shown
+    QTest::newRow("the collection printed") << "collection" << u("は使用中の問題集・参考書・辞書です");
+    QTest::newRow("the reference book") << "reference" << u("は使用中の問題集・参考書・辞書です");
+    QTest::newRow("the dictionary") << "dictionary" << u("は使用中の問題集・参考書・辞書です");
+    QTest::newRow("an existing file, not added") << "existing" << u("は既にあります");
+    QTest::newRow("a folder that is not there") << "missing folder" << u("保存に失敗しました\n");
+}
+
+void TestAuthoringUi::printSaveRefusals()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    const Settings &s = fx->main->settings;
+    QString path = target == "collection" ? s.QuestionFilePath
+                   : target == "reference" ? s.ReferenceFilePath
+                   : target == "dictionary" ? s.DictionaryFilePath
+                   : target == "existing" ? fx->folder + "notes.txt"
+                                          : fx->folder + "none/sheet.txt";
+    if (target == "existing")
+        TextFile::writeLines(path, {"keep"});
+    const QByteArray before = fileBytes(path);
+    fx->platform.fileAnswers.enqueue(path);
+    fx->platform.messageAnswers.enqueue(MsgResult::No);
+    inPrint(fx->platform, [&](TfrmPrint *p) {
+        click(p, "cmdLoad");
+        click(p, "cmdSave");
+    });
+    QCOMPARE(fx->platform.messages().size(), 1);
+    QVERIFY2(fx->platform.messages().at(0).contains(message), qPrintable(fx->platform.messages().at(0)));
+    QCOMPARE(fileBytes(path), before);
+    if (target == "missing folder") {
+        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(fx->platform.messages().at(0).contains(u("見つかりません")));
+    }
+}
+
+void TestAuthoringUi::failedSaveLeavesNoFile()
+{
+    const QString path = fx->folder + QStringLiteral("sheet.txt");
+    fx->platform.fileAnswers.enqueue(path);
+    inPrint(fx->platform, [&](TfrmPrint *p) {
+        click(p, "cmdLoad");
+        FileSizeLimit full(8);
+        click(p, "cmdSave");
+    });
+    QCOMPARE(fx->platform.messages().size(), 1);
+    QVERIFY(fx->platform.messages().at(0).startsWith(u("保存に失敗しました\n")));
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+// A printed sheet follows the font's size: the bundled collection in the
+// dialog's own font gives pages of readable text, not one page of dots.
+void TestAuthoringUi::printedSheetIsReadable()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils, installed by scripts/install-deps) is needed to read the PDF");
+    QVERIFY(QFile::copy(QStringLiteral(ULVENDO_SOURCE_DATA_DIR "/dictionary/Question.txt"),
+                        fx->folder + QStringLiteral("bundled.txt")));
+    fx->main->settings.QuestionFilePath = fx->folder + QStringLiteral("bundled.txt");
+    PdfCapture capture;
+    capture.pdf = fx->folder + QStringLiteral("sheet.pdf");
+    Platform::install(&capture);
+    int questions = 0;
+    inPrint(capture, [&](TfrmPrint *p) {
+        click(p, "cmdLoad");
+        questions = int(p->Lines().size() / 4);
+        click(p, "cmdPrint");
+    });
+    Platform::install(&fx->platform);
+    QVERIFY(questions > 100);
+
+    QProcess text;
+    text.start(pdftotext, {QStringLiteral("-bbox"), capture.pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(60000));
+    const QString html = QString::fromUtf8(text.readAllStandardOutput());
+    const int pages = int(html.count(QStringLiteral("<page ")));
+    static const QRegularExpression word(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" "
+                                                        "xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\""));
+    QList<double> heights;
+    for (auto m = word.globalMatch(html); m.hasNext();) {
+        const auto w = m.next();
+        heights << w.captured(4).toDouble() - w.captured(2).toDouble();
+    }
+    QVERIFY(heights.size() > 500);
+    std::sort(heights.begin(), heights.end());
+    const double median = heights.at(heights.size() / 2);
+    // About 9 points (the 12-pixel screen font): about 60 lines to a page.
+    QVERIFY2(median > 6.0 && median < 16.0, qPrintable(QString::number(median)));
+    QVERIFY2(pages >= questions * 4 / 100, qPrintable(QString::number(pages)));
+}
+
+// While a large sheet is composed the gauge is painted with its progress.
+void TestAuthoringUi::printGaugeMovesWhileComposing()
+{
+    QStringList lines;
+    for (int i = 0; i < 3000; ++i)
+        lines << QStringLiteral("#k%1").arg(i) << QStringLiteral("Sentence %1.").arg(i)
+              << QStringLiteral("文 %1").arg(i) << QStringLiteral("c") << QStringLiteral("h") << QString();
+    TextFile::writeLines(fx->collection, lines);
+    QList<int> painted;
+    inPrint(fx->platform, [&](TfrmPrint *p) {
+        PaintWatch watch(p->cgInfo, [&] { painted << p->cgInfo->progress(); });
+        click(p, "cmdLoad");
+        QCOMPARE(p->cgInfo->progress(), 0);
+    });
+    QSet<int> during;
+    for (int v : painted)
+        if (v > 0 && v < lines.size())
+            during.insert(v);
+    QVERIFY2(during.size() >= 20, qPrintable(QString::number(during.size())));
 }
 
 void TestAuthoringUi::printCutShortCollection()

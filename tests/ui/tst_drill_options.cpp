@@ -58,6 +58,8 @@ private slots:
     void reviews();
     void reviewOfMissingDrill();
     void reviewUsesTheReviewedCollection();
+    void refusedReviewChangesNothing();
+    void toolbarCollectionEndsReview();
     void reviewAsksNoMoreThanRecorded();
     void quickStartFirstQuestion_data();
     void quickStartFirstQuestion();
@@ -295,6 +297,70 @@ void TestDrillOptions::reviewUsesTheReviewedCollection()
     QStringList lines;
     TextFile::readLines(env.path(QStringLiteral("dictionary/Question.txt")), lines);
     QCOMPARE(w->drill.AnswerText, lines.at(asked.first() + 1));
+}
+
+// A review OK refused because the reviewed drill's collection is gone
+// leaves the current collection as it was.
+void TestDrillOptions::refusedReviewChangesNothing()
+{
+    TestEnv env;
+    TfrmMain *w = startMain(env, kQuiet);
+    env.writeLines(QStringLiteral("review/Gone.txt"), smallCollection());
+    env.platform.fileAnswers.enqueue(env.path(QStringLiteral("review/Gone.txt")));
+    env.find<QToolButton>(QStringLiteral("cmdSelectQuestionFile"))->click();
+    startDrill(env, 2);
+    runDrill(env);
+    QVERIFY(QFile::remove(env.path(QStringLiteral("review/Gone.txt"))));
+    env.platform.fileAnswers.enqueue(env.path(QStringLiteral("dictionary/Question.txt")));
+    env.find<QToolButton>(QStringLiteral("cmdSelectQuestionFile"))->click();
+    const QString current = w->settings.QuestionFilePath;
+    const QString reference = w->settings.ReferenceFilePath;
+    env.platform.clear();
+    openSetup(env, [&](TfrmQuestionSetup *d) {
+        chooseOption(d, &TfrmQuestionSetup::rbSameQuestion);
+        d->cmdOk->click();
+        QVERIFY(d->isVisible());
+        d->cmdCancel->click();
+    });
+    QVERIFY(!w->drill.Running);
+    QCOMPARE(env.platform.messages().size(), 1);
+    QCOMPARE(w->settings.QuestionFilePath, current);
+    QCOMPARE(w->settings.ReferenceFilePath, reference);
+    QCOMPARE(w->cboQuestionFile->currentText(), QStringLiteral("Question.txt"));
+    // The quick start refuses it the same way and changes nothing either.
+    env.find<QToolButton>(QStringLiteral("cmdOk"))->click();
+    QVERIFY(!w->drill.Running);
+    QCOMPARE(w->settings.QuestionFilePath, current);
+}
+
+// Choosing a collection on the toolbar ends the review set up before: the
+// quick start drills the collection chosen.
+void TestDrillOptions::toolbarCollectionEndsReview()
+{
+    TestEnv env;
+    TfrmMain *w = startMain(env, kQuiet);
+    startDrill(env, 2);
+    runDrill(env);
+    openSetup(env, [&](TfrmQuestionSetup *d) {
+        chooseOption(d, &TfrmQuestionSetup::rbSameQuestion);
+        d->cmdCancel->click();
+    });
+    QCOMPARE(w->drill.SameQuestion, 1);
+    QStringList other;
+    for (int i = 0; i < 3; ++i)
+        other << QStringLiteral("#k%1").arg(i) << QStringLiteral("Other %1.").arg(i)
+              << QStringLiteral("別 %1").arg(i) << QStringLiteral("c") << QString() << QString();
+    env.writeLines(QStringLiteral("other/Other.txt"), other);
+    env.platform.fileAnswers.enqueue(env.path(QStringLiteral("other/Other.txt")));
+    env.find<QToolButton>(QStringLiteral("cmdSelectQuestionFile"))->click();
+    QCOMPARE(w->drill.SameQuestion, 0);
+
+    w->txtQuestionNum->setText(QStringLiteral("2"));
+    env.find<QToolButton>(QStringLiteral("cmdOk"))->click();
+    QVERIFY(w->drill.Running);
+    QCOMPARE(w->settings.QuestionFilePath, env.path(QStringLiteral("other/Other.txt")));
+    QCOMPARE(w->cboQuestionFile->currentText(), QStringLiteral("Other.txt"));
+    QVERIFY(w->drill.AnswerText.startsWith(QStringLiteral("Other ")));
 }
 
 void TestDrillOptions::reviewAsksNoMoreThanRecorded()

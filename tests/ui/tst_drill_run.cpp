@@ -1,6 +1,7 @@
 // Whole drills through the main window: answers typed (or words taken) and
 // judged with Result, the records every judged answer and every finished
 // drill leaves, repeat mode, the result displays and the idle labels.
+#include "FileSizeLimit.h"
 #include "drill_support.h"
 
 #include "platform/Clock.h"
@@ -27,6 +28,8 @@ private slots:
     void showErrorOnly_data();
     void showErrorOnly();
     void acceptedInWrongAnswerDialog();
+    void fullDiskReportedOncePerAnswer();
+    void shutdownWriteFailureReported();
     void monthCountsKeptWhenDayFileFails();
     void selfScoring_data();
     void selfScoring();
@@ -448,11 +451,14 @@ void TestDrillRun::historyRoomNeverOverflows()
         answer(env, k % 2 ? w->drill.AnswerText : QString());
         QVERIFY(!w->drill.Running);
     }
-    QCOMPARE(w->drill.Drills.size(), DrillState::MaxDrills);
-    QCOMPARE(w->drill.DrillCount, DrillState::MaxDrills - 1);
-    // The newest finished drill (the 17th, answered right) is the last one kept.
-    QCOMPARE(w->drill.Drills.at(DrillState::MaxDrills - 2).AtariCount, 1);
-    QCOMPARE(w->drill.Drills.at(DrillState::MaxDrills - 3).AtariCount, 0);
+    QCOMPARE(w->drill.Drills.size(), DrillState::MaxDrills + 1);
+    QCOMPARE(w->drill.DrillCount, DrillState::MaxDrills);
+    // The newest finished drill (the 17th, answered right) is the last one
+    // kept; the fifteen kept are drills 3 to 17.
+    QCOMPARE(w->drill.Drills.at(DrillState::MaxDrills - 1).AtariCount, 1);
+    QCOMPARE(w->drill.Drills.at(DrillState::MaxDrills - 1).Number, DrillState::MaxDrills + 2);
+    QCOMPARE(w->drill.Drills.at(DrillState::MaxDrills - 2).AtariCount, 0);
+    QCOMPARE(w->drill.Drills.at(0).Number, 3);
 }
 
 void TestDrillRun::enterInAnswerBoxJudges()
@@ -488,6 +494,59 @@ QTEST_MAIN(TestDrillRun)
 // One failed store does not cost the other: with the day file blocked (a
 // folder stands where it should be written), the month count still lands in
 // the year file, and the failure is reported.
+// A full disk: each answer's failed saves are reported in one message that
+// names every file; the drill's end reports its recent rate and study log
+// the same way, and the failed log leaves no empty file behind.
+void TestDrillRun::fullDiskReportedOncePerAnswer()
+{
+    TestEnv env;
+    TfrmMain *w = startMain(env, {{QStringLiteral("ShowResult"), QStringLiteral("0")},
+                                  {QStringLiteral("ImportantOn"), QStringLiteral("1")},
+                                  {QStringLiteral("AutoImportantOn"), QStringLiteral("1")},
+                                  {QStringLiteral("MakeLogFile"), QStringLiteral("1")}});
+    startDrill(env, 3);
+    const DateStrings now = DateStrings::from(Clock::currentTime());
+    const QString logFile = StudyLogFile(w->settings, now);
+    env.platform.clear();
+    {
+        FileSizeLimit full(16);
+        answer(env, QStringLiteral("wrong"));
+        answer(env, QStringLiteral("wrong"));
+        answer(env, w->drill.AnswerText);
+    }
+    QVERIFY(!w->drill.Running);
+    const QStringList msgs = env.platform.messages();
+    QCOMPARE(msgs.size(), 4);
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY2(msgs.at(i).startsWith(QStringLiteral("この解答の記録を保存できませんでした\n")), qPrintable(msgs.at(i)));
+        for (const QString &file : {QuestionDataFile(w->settings), DayDetailFile(w->settings, now),
+                                    YearDetailFile(w->settings, now)})
+            QVERIFY2(msgs.at(i).contains(file), qPrintable(msgs.at(i)));
+    }
+    // The wrong answers also failed to mark their questions.
+    QVERIFY(msgs.at(0).contains(ImportanceFile(w->settings)));
+    QVERIFY2(msgs.at(3).startsWith(QStringLiteral("この学習の記録を保存できませんでした\n")), qPrintable(msgs.at(3)));
+    QVERIFY(msgs.at(3).contains(TempFile(w->settings)));
+    QVERIFY(msgs.at(3).contains(logFile));
+    QVERIFY(!QFileInfo::exists(logFile));
+    QVERIFY(!QFileInfo::exists(ImportanceFile(w->settings)));
+}
+
+// The settings written at shutdown are checked: a failure is reported.
+void TestDrillRun::shutdownWriteFailureReported()
+{
+    TestEnv env;
+    startMain(env);
+    {
+        FileSizeLimit full(16);
+        env.closeMain();
+    }
+    const QStringList msgs = env.platform.messages();
+    QCOMPARE(msgs.size(), 2); // User.ini, then the user's Setup.ini
+    QVERIFY2(msgs.at(1).startsWith(QStringLiteral("設定を保存できませんでした\n")), qPrintable(msgs.at(1)));
+    QVERIFY(msgs.at(1).contains(env.userFolder() + QStringLiteral("Setup.ini")));
+}
+
 void TestDrillRun::monthCountsKeptWhenDayFileFails()
 {
     TestEnv env;

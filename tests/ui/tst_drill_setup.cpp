@@ -29,6 +29,8 @@ private slots:
     void okRefusesMissingInput();
     void okRefusesUnusableCollection_data();
     void okRefusesUnusableCollection();
+    void selfScoringSeconds_data();
+    void selfScoringSeconds();
     void settingsWrittenAndRestored();
     void cancelKeepsClickedOptions();
     void importanceFilterOffAtOpening();
@@ -265,6 +267,45 @@ void TestDrillSetup::okRefusesUnusableCollection()
     QVERIFY(!w->drill.Running);
     QCOMPARE(env.platform.messages().size(), 1);
     QVERIFY(env.platform.messages().first().startsWith(messageStart));
+}
+
+void TestDrillSetup::selfScoringSeconds_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("seconds"); // 0 = refused
+    QTest::newRow("90, above the limit") << "90" << 0;
+    QTest::newRow("0, below the limit") << "0" << 0;
+    QTest::newRow("not a number") << "abc" << 0;
+    QTest::newRow("45") << "45" << 45;
+    QTest::newRow("60, the limit") << "60" << 60;
+    QTest::newRow("1") << "1" << 1;
+}
+
+// The seconds typed are the seconds used, within the box's limits 1 to 60;
+// anything else is refused the way the settings dialog refuses numbers.
+void TestDrillSetup::selfScoringSeconds()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, seconds);
+    TestEnv env;
+    TfrmMain *w = startMain(env);
+    openSetup(env, [&](TfrmQuestionSetup *d) {
+        d->chkSelfStudyOn->click();
+        d->txtSelfStudyTime->setText(typed);
+        d->cmdOk->click();
+        QCOMPARE(d->isVisible(), seconds == 0);
+    });
+    QCOMPARE(w->drill.Running, seconds != 0);
+    if (seconds == 0) {
+        QCOMPARE(env.platform.messages(),
+                 QStringList{QStringLiteral("正解表示までの秒数には、1～60の整数を入力してください")});
+        QCOMPARE(setupKey(env, "SelfStudyTime"), QStringLiteral("<none>"));
+        return;
+    }
+    QCOMPARE(w->drill.SelfStudyTime, seconds);
+    QCOMPARE(w->drill.RemainingSeconds, seconds);
+    QCOMPARE(w->lblTime->text(), QStringLiteral(" ： %1 / %1 秒").arg(seconds));
+    QCOMPARE(setupKey(env, "SelfStudyTime"), QString::number(seconds));
 }
 
 void TestDrillSetup::settingsWrittenAndRestored()

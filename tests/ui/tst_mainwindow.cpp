@@ -8,12 +8,14 @@
 #include "companion/Companion.h"
 #include "platform/IniFile.h"
 #include "platform/Random.h"
+#include "settings/Users.h"
 #include "widgets/Gauge.h"
 #include "widgets/StatusBar.h"
 #include "widgets/ToolBar.h"
 #include "widgets/UpDown.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -23,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -44,6 +47,12 @@ std::function<void(QDialog *)> chooseUser(const QString &name)
         u->cboUserName->setEditText(name);
         u->cmdOk->click();
     };
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The calls of the given kinds, as "kind:text", in order.
@@ -68,6 +77,8 @@ private slots:
     void laterStartWithoutDialog();
     void showUserShowsTheDialog();
     void userDialogRefusesNames();
+    void handEditedUserNameIsNotAFolder();
+    void staleTempFilesRemovedAtStartUp();
     void notShowWritesZeroOnEveryClick();
     void caption_data();
     void caption();
@@ -78,12 +89,15 @@ private slots:
     void recordedGeometry();
     void recentListsAndPreviousSetUp();
     void displaySettings();
+    void paneHeightsFitTheScreen_data();
+    void paneHeightsFitTheScreen();
     void barsFromBothMenus();
     void resizeLaysOutStatusPanels();
     void popupMenus();
     void everyCommandExists();
     void companionOff();
     void companionOn();
+    void companionGetsTheShownWindow();
     void companionNotAvailableByCase();
     void titleWindowDuringStartUp();
     void randomSeededFromClockAtStartUp();
@@ -244,7 +258,12 @@ void TestMainWindow::userDialogRefusesNames()
     QStringList stillOpen;
     env.platform.dialogHandlers.enqueue([&](QDialog *d) {
         auto *u = qobject_cast<TfrmUser *>(d);
-        for (const QString &bad : {QString(), QStringLiteral("../etc"), QStringLiteral(".."), QStringLiteral("a\\b")}) {
+        // Names that cannot be folders here: climbing out, a line break, too
+        // long, and the names of files the program folder holds.
+        const QStringList bads{QString(), QStringLiteral("../etc"), QStringLiteral(".."), QStringLiteral("a\\b"),
+                               QStringLiteral("ta\nro"), QString(300, QLatin1Char('n')),
+                               QStringLiteral("User.ini"), QStringLiteral("hit.wav")};
+        for (const QString &bad : bads) {
             u->cboUserName->setEditText(bad);
             u->cmdOk->click();
             if (u->isVisible())
@@ -253,20 +272,77 @@ void TestMainWindow::userDialogRefusesNames()
         u->cboUserName->setEditText(QStringLiteral("taro"));
         u->cmdOk->click();
     });
+    env.writeLines(QStringLiteral("hit.wav"), {QStringLiteral("RIFF")});
+    const QByteArray userIni = fileBytes(env.path("User.ini"));
     TfrmMain *w = env.showMain();
-    QCOMPARE(stillOpen.size(), 4);
+    QCOMPARE(stillOpen.size(), 8);
     const QList<PlatformCall> msgs = env.platform.callsOf("message");
-    QCOMPARE(msgs.size(), 4);
+    QCOMPARE(msgs.size(), 8);
     QCOMPARE(msgs.at(0).text, QStringLiteral("ユーザー名が選択 / 記入されていません"));
     QCOMPARE(msgs.at(0).detail, int(MsgKind::Plain));
-    for (int i = 1; i < 4; ++i) {
+    for (int i = 1; i < 8; ++i)
         QCOMPARE(msgs.at(i).caption, QStringLiteral("エラー"));
+    for (int i = 1; i < 5; ++i)
         QVERIFY(msgs.at(i).text.contains(QStringLiteral("使用できません")));
-    }
+    QVERIFY(msgs.at(5).text.contains(QStringLiteral("長すぎます")));
+    QCOMPARE(msgs.at(6).text, QStringLiteral("フォルダ ") + env.path("User.ini")
+                                  + QStringLiteral(" を作成できません（同じ名前のファイルが既にあります）"));
+    QVERIFY(msgs.at(7).text.contains(env.path("hit.wav")));
     QCOMPARE(w->settings.UserName, QStringLiteral("taro"));
     QCOMPARE(env.readUserIni("User", "UserNum"), QStringLiteral("1"));
+    QCOMPARE(env.readUserIni("taro", "Num"), QStringLiteral("2"));
+    // Only the accepted name's start was counted: nothing else reached User.ini.
+    QCOMPARE(RegisteredUsers(env.folder()), QStringList({"taro"}));
+    QVERIFY(fileBytes(env.path("User.ini")).size() <= userIni.size() + 1);
     QVERIFY(!QFileInfo::exists(env.path("../etc")) || QFileInfo(env.path("..")).isDir());
     QCOMPARE(QDir(env.folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"taro"}));
+}
+
+void TestMainWindow::handEditedUserNameIsNotAFolder()
+{
+    TestEnv env;
+    env.presetUser(QStringLiteral("taro"));
+    // A folder beside the program folder that "../<name>" would reach.
+    const QString outside = QFileInfo(env.folder() + QStringLiteral("..")).absoluteFilePath() + QLatin1Char('/')
+                            + QFileInfo(env.folder().chopped(1)).fileName() + QStringLiteral("-outside");
+    QVERIFY(QDir().mkpath(outside));
+    const QString climbing = QStringLiteral("../") + QFileInfo(outside).fileName();
+    env.writeUserIni("Setup", "UserName", climbing);
+    QString shownName;
+    env.platform.dialogHandlers.enqueue([&](QDialog *d) {
+        auto *u = qobject_cast<TfrmUser *>(d);
+        QVERIFY(u);
+        shownName = u->cboUserName->currentText();
+        d->reject();
+    });
+    TfrmMain *w = env.showMain();
+    // The name is not taken: the user dialog asks, as on a first run.
+    QCOMPARE(env.platform.callsOf("dialog").size(), 1);
+    QCOMPARE(shownName, QStringLiteral(" "));
+    QCOMPARE(w->settings.UserName, QStringLiteral(" "));
+    env.closeMain();
+    QVERIFY(QDir(outside).isEmpty());
+    QCOMPARE(env.readUserIni("Setup", "UserName"), QString());
+    QDir(outside).removeRecursively();
+}
+
+void TestMainWindow::staleTempFilesRemovedAtStartUp()
+{
+    TestEnv env;
+    env.presetUser(QStringLiteral("taro"));
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-600);
+    for (const QString &name : {QStringLiteral("taro/Setup.ini.a1B2c3"), QStringLiteral("User.ini.Zz9Zz9"),
+                                QStringLiteral("taro/Question.dat.Q1w2E3"), QStringLiteral("taro/notes.txt.abcdef")}) {
+        QFile f(env.path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("x");
+        QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    env.showMain();
+    QVERIFY(!QFile::exists(env.path("taro/Setup.ini.a1B2c3")));
+    QVERIFY(!QFile::exists(env.path("User.ini.Zz9Zz9")));
+    QVERIFY(!QFile::exists(env.path("taro/Question.dat.Q1w2E3")));
+    QVERIFY(QFile::exists(env.path("taro/notes.txt.abcdef")));
 }
 
 void TestMainWindow::notShowWritesZeroOnEveryClick()
@@ -495,6 +571,37 @@ void TestMainWindow::displaySettings()
     QCOMPARE(w->lstAnswer->font().pixelSize(), 20);
 }
 
+void TestMainWindow::paneHeightsFitTheScreen_data()
+{
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("comment");
+    QTest::newRow("question pane 10000") << 10000 << 50;
+    QTest::newRow("comment pane 10000") << 90 << 10000;
+    QTest::newRow("both 5000") << 5000 << 5000;
+    QTest::newRow("largest numbers") << 2147483647 << 2147483647;
+}
+
+void TestMainWindow::paneHeightsFitTheScreen()
+{
+    QFETCH(int, question);
+    QFETCH(int, comment);
+    TestEnv env;
+    env.presetUser(QStringLiteral("taro"));
+    env.writeSetup("Setup", "ShowComment", "1");
+    env.writeSetup("Setup", "moQuestionSize", QString::number(question));
+    env.writeSetup("Setup", "moCommentSize", QString::number(comment));
+    TfrmMain *w = env.showMain();
+    QApplication::processEvents();
+    const QRect screen = w->screen()->availableGeometry();
+    QVERIFY2(w->height() <= screen.height(), qPrintable(QString::number(w->height())));
+    // The answer box is inside the window, so on the screen.
+    const int answerBottom = w->txtAnswer->mapTo(w, QPoint(0, w->txtAnswer->height())).y();
+    QVERIFY2(answerBottom <= w->height(), qPrintable(QString::number(answerBottom)));
+    QVERIFY(w->pnlQuestion->height() > 0 && w->pnlComment->height() > 0);
+    // The settings keep what was asked.
+    QCOMPARE(w->settings.moQuestionSize, question);
+}
+
 void TestMainWindow::barsFromBothMenus()
 {
     TestEnv env;
@@ -693,6 +800,23 @@ void TestMainWindow::companionOn()
     // The farewell goes out before the close request.
     QCOMPARE(callTrail(env.platform, {"launch", "clipboard", "close"}),
              QStringList({"clipboard:ANI;4", "close:Qvt"}));
+}
+
+// The companion learns the bounds of the window as it is shown: maximised
+// here (nothing recorded), so the screen's free area.
+void TestMainWindow::companionGetsTheShownWindow()
+{
+    TestEnv env;
+    env.presetUser(QStringLiteral("taro"));
+    const QString exe = env.path("sorbell/qvt.exe");
+    QDir().mkpath(env.path("sorbell"));
+    QFile(exe).open(QIODevice::WriteOnly);
+    env.writeSetup("File Path", "SorbellPath", exe);
+    TfrmMain *w = env.showMain();
+    QVERIFY(w->isMaximized());
+    const QRect screen = w->screen()->availableGeometry();
+    QTRY_COMPARE(env.readIni("sorbell/Setup.ini", "Setup", "left"), QString::number(screen.x() + screen.width()));
+    QCOMPARE(env.readIni("sorbell/Setup.ini", "Setup", "top"), QString::number(screen.y() + screen.height()));
 }
 
 void TestMainWindow::companionNotAvailableByCase()

@@ -4,6 +4,7 @@
 // countdown in the status bar and its start-up messages.
 #include <QtTest>
 
+#include "FileSizeLimit.h"
 #include "TestEnv.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
@@ -14,6 +15,7 @@
 #include "widgets/UpDown.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -87,6 +89,7 @@ class TestSetup : public QObject
 
 private slots:
     void showsTheSettings();
+    void timeBoxAndUserPageLayout();
     void enablingRules();
     void okWritesAndApplies();
     void cancelWritesNothing();
@@ -99,12 +102,14 @@ private slots:
     void choosingTheCompanion();
     void companionOnConfirming();
     void registerAndSwitchUser();
+    void usersThatCannotBeFolders();
     void fileResetSurvivesCancel();
     void planEditing();
     void planRefusals();
     void planCancelDiscards();
     void countdown();
     void todayAcrossMidnight();
+    void todayAnnouncedOnceWhenSetupCannotBeWritten();
     void pastGoalsDroppedOnePerTick();
     void startUpSummary();
 };
@@ -166,6 +171,26 @@ void TestSetup::showsTheSettings()
         QCOMPARE(d->txtmoHoleSize->text(), QStringLiteral("27"));
         QVERIFY(d->chkSavePosition->isChecked()); // shown ticked before it was ever written
         d->cmdCancel->click();
+    });
+}
+
+// The disabled seconds box shows the seconds in use; the user page's
+// registration group keeps its own height instead of filling the page.
+void TestSetup::timeBoxAndUserPageLayout()
+{
+    TestEnv env;
+    env.presetUser(QStringLiteral("taro"));
+    TfrmMain *w = env.showMain();
+    w->settings.TimeLimit = 25; // chosen earlier in this run, the limit now off
+    runSetup(env, [&](TfrmSetup *d) {
+        QVERIFY(!d->txtTime->isEnabled());
+        QCOMPARE(d->txtTime->text(), QStringLiteral("25"));
+        d->chkShowUser->click();
+        d->tabPages.at(2)->click();
+        QApplication::processEvents();
+        QVERIFY(d->grpUser->isVisible());
+        QCOMPARE(d->grpUser->height(), d->grpUser->sizeHint().height());
+        QVERIFY(d->grpUser->geometry().bottom() < d->pcSetup->height() - 20);
     });
 }
 
@@ -552,6 +577,44 @@ void TestSetup::registerAndSwitchUser()
     QCOMPARE(env.readUserIni("Setup", "ShowUser"), QStringLiteral("1"));
 }
 
+void TestSetup::usersThatCannotBeFolders()
+{
+    TestEnv env;
+    env.presetUser(QStringLiteral("taro"));
+    // A hand-edited User.ini lists a name that would climb out of the program folder.
+    env.writeUserIni("User", "UserNum", "2");
+    env.writeUserIni("User", "2", "../x");
+    TfrmMain *w = env.showMain();
+    runSetup(env, [&](TfrmSetup *d) {
+        d->chkShowUser->click();
+        // A registered name again: listed once, its count kept.
+        d->txtUserName->setText(QStringLiteral("taro"));
+        d->cmdAddUserName->click();
+        QCOMPARE(rowsOf(d->lstUser), QStringList({"taro|2", "../x|0"}));
+        QCOMPARE(d->cboUserName->count(), 2);
+        QVERIFY(env.platform.messages().isEmpty());
+        // A file of the program folder holds the name: no folder, no entry.
+        d->txtUserName->setText(QStringLiteral("User.ini"));
+        d->cmdAddUserName->click();
+        QCOMPARE(env.platform.messages().size(), 1);
+        QVERIFY(env.platform.messages().at(0).contains(env.path("User.ini")));
+        QCOMPARE(d->lstUser->topLevelItemCount(), 2);
+        // Choosing the climbing name is refused before anything changes.
+        d->cboUserName->setCurrentIndex(1);
+        d->chkIgnoreCase->click();
+        d->cmdOk->click();
+        QVERIFY(d->isVisible());
+        QCOMPARE(env.platform.messages().size(), 2);
+        QVERIFY(env.platform.messages().at(1).contains(QStringLiteral("使用できません")));
+        d->cmdCancel->click();
+    });
+    QCOMPARE(w->settings.UserName, QStringLiteral("taro"));
+    QCOMPARE(w->settings.IgnoreCase, 0);
+    QCOMPARE(env.readUserIni("taro", "Num"), QStringLiteral("2"));
+    QCOMPARE(env.readUserIni("User", "UserNum"), QStringLiteral("2"));
+    QVERIFY(!QFileInfo::exists(env.path("../x/Setup.ini")));
+}
+
 void TestSetup::fileResetSurvivesCancel()
 {
     TestEnv env;
@@ -759,6 +822,33 @@ void TestSetup::todayAcrossMidnight()
     env.tickDate();
     QCOMPARE(env.platform.messages().size(), 1);
     QCOMPARE(w->sbInfo->panelText(5), QStringLiteral("英検まで、あと 33日"));
+}
+
+void TestSetup::todayAnnouncedOnceWhenSetupCannotBeWritten()
+{
+    TestEnv env;
+    env.presetUser(QStringLiteral("taro"));
+    env.writeSetup("Setup", "PlanOn", "1");
+    env.writeSetup("Plan", "PlanNum", "2");
+    env.writeSetup("Plan", "0", "英検,2001/3/9");
+    env.writeSetup("Plan", "1", "模試,2001/3/1");
+    TfrmMain *w = env.showMain();
+    {
+        FileSizeLimit full(16); // Setup.ini cannot be rewritten meanwhile
+        env.tickDate(6);
+    }
+    const QStringList msgs = env.platform.messages();
+    QCOMPARE(msgs.size(), 2);
+    QCOMPARE(msgs.at(0), QStringLiteral("今日は、英検の日です\nがんばってね(^^)/"));
+    QVERIFY2(msgs.at(1).contains(QStringLiteral("英検")) && msgs.at(1).contains(env.userFolder() + "Setup.ini"),
+             qPrintable(msgs.at(1)));
+    QVERIFY(w->tmrDate->isActive());
+    QCOMPARE(env.readSetup("Plan", "PlanNum"), QStringLiteral("2"));
+    // Once the file can be written the announced goal goes without a second
+    // message, and the passed one after it.
+    env.tickDate(2);
+    QCOMPARE(env.platform.messages().size(), 2);
+    QCOMPARE(env.readSetup("Plan", "PlanNum"), QStringLiteral("0"));
 }
 
 void TestSetup::pastGoalsDroppedOnePerTick()

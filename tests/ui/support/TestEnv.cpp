@@ -1,5 +1,7 @@
 #include "TestEnv.h"
 
+#include <QCoreApplication>
+
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
@@ -118,6 +120,9 @@ TfrmMain *TestEnv::showMain()
 {
     TfrmMain *w = m_main ? m_main.get() : createMain();
     w->show();
+    // What the first showing leaves for the event loop (the companion
+    // hand-over once the window is on the screen) runs before the test goes on.
+    QCoreApplication::processEvents();
     return w;
 }
 
