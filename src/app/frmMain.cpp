@@ -671,13 +671,16 @@ void TfrmMain::ConnectCommands()
 
 // --- first showing ------------------------------------------------------------------
 
-void TfrmMain::showEvent(QShowEvent *event)
+void TfrmMain::setVisible(bool visible)
 {
-    QMainWindow::showEvent(event);
-    if (!FirstShowDone) {
+    // The first showing runs before the window reaches the screen: a
+    // window manager honours a recorded place only when it is given before
+    // the window is first mapped.
+    if (visible && !FirstShowDone) {
         FirstShowDone = true;
         FormShow();
     }
+    QMainWindow::setVisible(visible);
 }
 
 void TfrmMain::FormShow()
@@ -710,13 +713,15 @@ void TfrmMain::FormShow()
     if (Paths::isSafeName(settings.UserName))
         RemoveStaleTempFiles(settings.userFolder());
 
-    // 4-6: position and size.
+    // 4-6: position and size. The recorded bounds are the outer ones: the
+    // position places the frame; the frame's own size is known only once
+    // the window is shown, and the size is fitted then (AfterShown).
     const WindowPlacement place = ReadWindowPlacement(settings);
     if (place.Move)
         move(place.Left, place.Top);
     if (place.Resize) {
-        const QSize frameExtra = frameGeometry().size() - size();
-        resize(qMax(1, place.Width - frameExtra.width()), qMax(1, place.Height - frameExtra.height()));
+        resize(qMax(1, place.Width), qMax(1, place.Height));
+        RecordedOuterSize = QSize(qMax(1, place.Width), qMax(1, place.Height));
     }
     if (place.Maximize)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -726,7 +731,7 @@ void TfrmMain::FormShow()
 
     // 8: the companion learns where the window is, once it is on the screen
     // (maximised, placed and framed): the first showing is still going on.
-    QTimer::singleShot(0, this, [this] { HandOverWhenShown(kHandOverTries); });
+    QTimer::singleShot(0, this, [this] { AfterShown(kAfterShownTries); });
 
     // 9: the recent-file lists, and the start-up files under their names.
     cboQuestionFile->clear();
@@ -793,13 +798,26 @@ void TfrmMain::FormShow()
     tmrDate->start(500);
 }
 
-void TfrmMain::HandOverWhenShown(int triesLeft)
+void TfrmMain::AfterShown(int triesLeft)
 {
     if (ShutdownDone || !isVisible())
         return;
-    if (windowHandle() && !windowHandle()->isExposed() && triesLeft > 0) {
-        QTimer::singleShot(50, this, [this, triesLeft] { HandOverWhenShown(triesLeft - 1); });
-        return;
+    auto again = [this, triesLeft] {
+        QTimer::singleShot(50, this, [this, triesLeft] { AfterShown(triesLeft - 1); });
+    };
+    if (windowHandle() && !windowHandle()->isExposed() && triesLeft > 0)
+        return again();
+    // The frame is known now: the recorded outer size becomes the frame's.
+    if (RecordedOuterSize.isValid() && !isMaximized()) {
+        const QSize frame = frameGeometry().size() - size();
+        if (frame != QSize(0, 0) && frameGeometry().size() != RecordedOuterSize && triesLeft > 0) {
+            if (!OuterSizeFitted) {
+                OuterSizeFitted = true;
+                resize(qMax(1, RecordedOuterSize.width() - frame.width()),
+                       qMax(1, RecordedOuterSize.height() - frame.height()));
+            }
+            return again(); // until the window manager has carried it out
+        }
     }
     Companion::handOver(settings, ShownFrame());
 }

@@ -51,6 +51,8 @@ class TfrmMain : public QMainWindow
     Q_OBJECT
 
 public:
+    // The first showing (FormShow) runs before the window reaches the screen.
+    void setVisible(bool visible) override;
     explicit TfrmMain(QWidget *parent = nullptr);
     ~TfrmMain() override;
 
@@ -239,10 +241,13 @@ public:
     QRect ShownFrame() const;
     // The bounds [Form Information] records at shutdown.
     QRect RecordedGeometry() const;
-    // Hands the shown bounds over to the companion once the window is on
-    // the screen (retrying every 50 ms meanwhile, `triesLeft` times).
-    void HandOverWhenShown(int triesLeft);
-    static constexpr int kHandOverTries = 40;
+    // Once the window is on the screen (checked every 50 ms, `triesLeft`
+    // times): fits the recorded outer size to the frame the window got, then
+    // hands the shown bounds over to the companion.
+    void AfterShown(int triesLeft);
+    static constexpr int kAfterShownTries = 40;
+    QSize RecordedOuterSize;       // the [Form Information] size restored, if any
+    bool OuterSizeFitted = false;
     // Question-pane height: moQuestionSize, plus moHoleSize while moHole shows.
     void SetQuestionPaneHeight(int height);
     // The fill-in pane as high as its sentence needs (at least moHoleSize),
@@ -309,7 +314,6 @@ public slots:
     void cmdExitClick();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;

@@ -2,6 +2,7 @@
 
 #include "drill/CollectionFile.h"
 #include "drill/DrillState.h"
+#include "platform/Paths.h"
 
 #include <climits>
 
@@ -105,6 +106,14 @@ bool CheckCollectionForDrill(const QStringList &lines, const QStringList &questi
 bool ScanCollection(const QString &path, QStringList &lstQuestionIndex, QString *error)
 {
     lstQuestionIndex.clear();
+    // The collection's name names its record files in the user folder: a
+    // line break or another control character cannot be part of them.
+    if (Paths::hasControlCharacter(Paths::fileName(path))) {
+        if (error)
+            *error = QStringLiteral("問題集のファイル名に改行などの制御文字が含まれているため、"
+                                    "この問題集では学習できません。\n") + path;
+        return false;
+    }
     const auto file = CollectionFile::read(path, error);
     if (!file)
         return false;
@@ -198,6 +207,11 @@ int RecordIndexOfDrill(const DrillState &d, int number)
         if (DrillNumberOf(d, i) == number)
             return i;
     return -1;
+}
+
+int ReviewedRecordIndex(const DrillState &d)
+{
+    return RecordIndexOfDrill(d, d.PrevDrill + 1);
 }
 
 const DrillRecord *FinishedDrill(const DrillState &d, int number)

@@ -75,6 +75,9 @@ int DrillNumberOf(const DrillState &d, int index);
 // drill has not finished or is no longer kept; the record itself or nullptr.
 int RecordIndexOfDrill(const DrillState &d, int number);
 const DrillRecord *FinishedDrill(const DrillState &d, int number);
+// The record a review asks from: drill PrevDrill + 1 (PrevDrill is the
+// drill number typed in the set-up dialog, minus one).
+int ReviewedRecordIndex(const DrillState &d);
 // Number of question lines a review of record `index` can ask: its planned
 // count (questions review) or its wrong count (wrong-answer review), never
 // more than the lines actually recorded; 0 when there is no such record.

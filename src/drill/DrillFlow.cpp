@@ -83,7 +83,7 @@ bool UseReviewedDrillFiles(const DrillState &d, Settings &s)
 {
     if (!d.SameQuestion && !d.ErrorOnly)
         return false;
-    const DrillRecord *r = FinishedRecord(d, d.PrevDrill);
+    const DrillRecord *r = FinishedRecord(d, ReviewedRecordIndex(d));
     if (!r)
         return false;
     s.QuestionFilePath = r->QuestionFile;

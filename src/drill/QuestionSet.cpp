@@ -54,8 +54,8 @@ QuestionChoice entryOf(const QStringList &list, int pos)
 
 QuestionChoice ReviewQuestion(const DrillState &d, bool wrongOnly, int index)
 {
-    const DrillRecord *r = FinishedRecord(d, d.PrevDrill);
-    if (!r || index < 0 || index >= ReviewableCount(d, d.PrevDrill, wrongOnly))
+    const DrillRecord *r = FinishedRecord(d, ReviewedRecordIndex(d));
+    if (!r || index < 0 || index >= ReviewableCount(d, ReviewedRecordIndex(d), wrongOnly))
         return QuestionChoice(); // used up: the drill ends
     return chosen(wrongOnly ? r->WrongLines.at(index) : r->AskedLines.at(index));
 }
@@ -210,7 +210,7 @@ QuestionChoice ChooseFirstQuestion(DrillState &d, int savedContinuePos,
     case DrillOption::SameQuestion:
     case DrillOption::ErrorOnly: {
         const bool wrongOnly = d.SameQuestion == 0;
-        const int available = ReviewableCount(d, d.PrevDrill, wrongOnly);
+        const int available = ReviewableCount(d, ReviewedRecordIndex(d), wrongOnly);
         if (available == 0)
             return refused(ImportanceUnavailableCaption(),
                            QStringLiteral("復習する問題の記録がありません。"));

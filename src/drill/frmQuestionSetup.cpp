@@ -717,7 +717,7 @@ void TfrmQuestionSetup::cmdOkClick()
     // read and checked before anything is written; when it cannot be used,
     // the refused OK leaves the current files as they were.
     const DrillFilesSnapshot before(d, s);
-    d.PrevDrill = RecordIndexOfDrill(d, numberOf(txtPrevNum->text()));
+    d.PrevDrill = numberOf(txtPrevNum->text()) - 1;
     UseReviewedDrillFiles(d, s);
     if (!DrillWindow::LoadCollection(w, this)) {
         before.restore(d, s);

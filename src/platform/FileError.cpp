@@ -29,6 +29,9 @@ const Cause kCauses[] = {
     {EFBIG, nullptr, "ファイルが大きすぎます"},
     {EIO, nullptr, "入出力エラーが発生しました"},
     {EBUSY, nullptr, "ファイルが使用中です"},
+    // A write that stopped short without a system error (a file size limit,
+    // a disk that filled up in the middle).
+    {0, "Unknown error", "書き込みが途中で止まりました。ディスクの空き容量を確かめてください"},
 };
 
 QString systemTextOf(int code)
@@ -56,7 +59,7 @@ QString cause(const QString &systemText)
     // Qt sometimes puts words of its own around the system's text, so a
     // cause is found inside the message as well.
     for (const Cause &c : kCauses) {
-        const QString system = systemTextOf(c.code);
+        const QString system = c.code ? systemTextOf(c.code) : QString();
         const bool byQt = c.english && text.contains(QLatin1String(c.english), Qt::CaseInsensitive);
         if (byQt || (!system.isEmpty() && text.contains(system, Qt::CaseInsensitive)))
             return QString::fromUtf8(c.japanese);

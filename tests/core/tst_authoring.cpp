@@ -533,7 +533,9 @@ void TestAuthoring::saveLimits()
     QVERIFY(message.startsWith(u("保存に失敗しました")));
     QCOMPARE(readAll(path), before);
     QVERIFY(!PrintSheet::appendText(dir.filePath(QStringLiteral("no/folder/x.txt")), {"a"}, &message));
-    QCOMPARE(message, u("保存に失敗しました"));
+    // The cause follows, in Japanese, with the path.
+    QCOMPARE(message, u("保存に失敗しました\n") + dir.filePath(QStringLiteral("no/folder/x.txt"))
+                          + u(" を書き込めません（ファイルまたはフォルダが見つかりません）"));
     QVERIFY(!PrintSheet::appendText(dir.path() + QLatin1Char('/') + QString(2000, QLatin1Char('p')), {"a"},
                                     &message));
 }

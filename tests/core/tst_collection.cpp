@@ -24,6 +24,8 @@ private slots:
     void refusesUnusableCollections();
     void scanCollectionReadsShiftJisAndRebuildsList();
     void scanCollectionMissingFile();
+    void scanCollectionRefusesControlCharactersInItsName_data();
+    void scanCollectionRefusesControlCharactersInItsName();
     void loadQuestionByQuestionType();
     void loadQuestionOutsideFileChangesNothing();
     void historyLinesStayInsideRecord();
@@ -184,6 +186,33 @@ void TestCollection::scanCollectionMissingFile()
     QVERIFY(!error.isEmpty());
 }
 
+// A collection whose file name holds a control character would name record
+// files with it: it is refused before anything is read or written.
+void TestCollection::scanCollectionRefusesControlCharactersInItsName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("plain") << "unit1.txt" << true;
+    QTest::newRow("line break") << "unit\n1.txt" << false;
+    QTest::newRow("tab") << "unit\t1.txt" << false;
+    QTest::newRow("carriage return") << "unit1\r.txt" << false;
+}
+
+void TestCollection::scanCollectionRefusesControlCharactersInItsName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, usable);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QVERIFY(TextFile::writeLines(path, lines("#k|I am a boy.|私は少年です。|c|h")));
+    QStringList index;
+    QString error;
+    QCOMPARE(ScanCollection(path, index, &error), usable);
+    QCOMPARE(index.size(), usable ? 1 : 0);
+    if (!usable)
+        QVERIFY2(error.contains(QStringLiteral("制御文字")), qPrintable(error));
+}
+
 void TestCollection::loadQuestionByQuestionType()
 {
     const QStringList file = lines("#k|I am a boy.|私は少年です。|be動詞|am,boy");
@@ -263,6 +292,8 @@ void TestCollection::historyDropsOldestWhenRoomIsFull()
     // A drill keeps its number after older ones were dropped: drill 30 is
     // still drill 30 for the history and the reviews; drill 25 is gone.
     QCOMPARE(FinishedDrill(d, 30)->QuestionFile, QStringLiteral("q29.txt"));
+    d.PrevDrill = 30 - 1; // "30" typed for a review
+    QCOMPARE(FinishedRecord(d, ReviewedRecordIndex(d))->QuestionFile, QStringLiteral("q29.txt"));
     QVERIFY(!FinishedDrill(d, drills - DrillState::MaxDrills));
     const QList<QStringList> history = HistoryTable(d);
     QCOMPARE(history.at(0).at(0), QString::number(drills - DrillState::MaxDrills + 1));

@@ -39,6 +39,8 @@ void TestFileError::causes_data()
     QTest::newRow("read-only") << sys(EROFS) << readOnly;
     QTest::newRow("name too long") << sys(ENAMETOOLONG) << tooLong;
     QTest::newRow("inside words of Qt") << "Cannot open: " + sys(EROFS) << readOnly;
+    QTest::newRow("a write that stopped short")
+        << "Unknown error" << QStringLiteral("書き込みが途中で止まりました。ディスクの空き容量を確かめてください");
     QTest::newRow("unknown kept") << "Something odd" << "Something odd";
     QTest::newRow("empty") << "" << "";
 }

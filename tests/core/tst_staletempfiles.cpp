@@ -56,6 +56,7 @@ void TestStaleTempFiles::removesOnlyOldLeftovers()
         QFile file(f + name);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("x");
+        file.flush();
         if (isOld)
             QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
     };

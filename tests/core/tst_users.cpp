@@ -114,7 +114,7 @@ private slots:
         QTest::newRow("dot dot") << ".." << false;
         QTest::newRow("climbing") << "../x" << false;
         QTest::newRow("line break") << "ta\nro" << false;
-        QTest::newRow("carriage return") << "taro\r" << false;
+        QTest::newRow("carriage return") << "ta\rro" << false;
         QTest::newRow("tab") << "ta\tro" << false;
         QTest::newRow("escape") << "ta\x1bro" << false;
         QTest::newRow("delete") << "ta\x7fro" << false;
@@ -147,14 +147,26 @@ private slots:
         QTest::newRow("dots inside") << "a.b";
         QTest::newRow("three dots") << "...";
         QTest::newRow("accented") << QString::fromUtf8("Zoë");
+        QTest::newRow("outside Shift-JIS") << QString::fromUtf8("김민준");
+        QTest::newRow("0x5C trail byte") << QString::fromUtf8("山田表");
+        QTest::newRow("equals sign") << "a=b";
+        QTest::newRow("bracket first") << "[x";
+        QTest::newRow("semicolon first") << ";x";
         QTest::newRow("255 bytes") << QString(255, QLatin1Char('x'));
     }
+    // A name that can be a folder is stored and found again as it is.
     void acceptedNames()
     {
         QFETCH(QString, name);
         QVERIFY(UserNameProblem(name).isEmpty());
         QVERIFY(ChooseUser(m_s, name));
         QVERIFY(QFileInfo(m_s.ProgramFolder + name).isDir());
+        QVERIFY(WriteShutdownUser(m_s));
+        QCOMPARE(ReadUserIniStart(m_s.ProgramFolder).UserName, name);
+        QCOMPARE(RegisteredUsers(m_s.ProgramFolder), QStringList{name});
+        QVERIFY(ChooseUser(m_s, name));
+        QCOMPARE(UserStartCount(m_s.ProgramFolder, name), 2);
+        QCOMPARE(RegisteredUsers(m_s.ProgramFolder), QStringList{name});
     }
 
     void registeringAKnownNameKeepsItsCount()

@@ -608,6 +608,7 @@ void TestAuthoringUi::printGaugeMovesWhileComposing()
     TextFile::writeLines(fx->collection, lines);
     QList<int> painted;
     inPrint(fx->platform, [&](TfrmPrint *p) {
+        QVERIFY(QTest::qWaitForWindowExposed(p));
         PaintWatch watch(p->cgInfo, [&] { painted << p->cgInfo->progress(); });
         click(p, "cmdLoad");
         QCOMPARE(p->cgInfo->progress(), 0);

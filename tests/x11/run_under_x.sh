@@ -33,6 +33,11 @@ if [ ! -s "$work/display" ]; then
   exit $?
 fi
 export DISPLAY=":$(head -n1 "$work/display")"
-HOME="$work" openbox --sm-disable >/dev/null 2>&1 &
+# openbox runs its --startup command once it manages the screen.
+HOME="$work" openbox --sm-disable --startup "touch $work/wm-ready" >/dev/null 2>&1 &
 wm=$!
+for _ in $(seq 1 200); do
+  [ -e "$work/wm-ready" ] && break
+  sleep 0.05
+done
 QT_QPA_PLATFORM=xcb "$prog" "$@"
