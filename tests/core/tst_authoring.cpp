@@ -275,9 +275,11 @@ void TestAuthoring::saveEmptyTable()
     QVERIFY(SaveQuestionRecords(path, {}, &message));
     QCOMPARE(readAll(path), QByteArray());
 
-    // A path that cannot be written reports the editor's file message.
+    // A path that cannot be written reports the editor's file message and
+    // the cause, with the path.
     QVERIFY(!SaveQuestionRecords(dir.filePath(QStringLiteral("no/such/folder/x.txt")), {}, &message));
-    QCOMPARE(message, SaveFailedMessage());
+    QCOMPARE(message, SaveFailedMessage() + u("\n") + dir.filePath(QStringLiteral("no/such/folder/x.txt"))
+                          + u(" を書き込めません（ファイルまたはフォルダが見つかりません）"));
     QVERIFY(!SaveQuestionRecords(dir.path() + QLatin1Char('/') + QString(1000, QLatin1Char('p')), {},
                                  &message));
     QCOMPARE(message, SaveFailedMessage());
