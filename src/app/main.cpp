@@ -1,5 +1,7 @@
+#include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
+#include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "widgets/Captions.h"
 
@@ -41,7 +43,12 @@ int main(int argc, char **argv)
     Startup::prepareApplication(app);
     if (!Startup::useDataFolder(options.home))
         return 1;
+    // One running Ulvendo per data folder: a later start writes nothing.
+    SingleInstance instance;
+    if (!instance.start(Paths::programFolder()))
+        return 0;
     TfrmMain w;
+    instance.setWindow(&w);
     w.show();
     return app.exec();
 }
