@@ -308,6 +308,12 @@ void TfrmEditQuestionFile::cmdLoadClick()
         platform().message(this, ErrorCaption(), error, MsgKind::Warning);
         return;
     }
+    // A line no window could lay out in reasonable time is refused.
+    const QString tooLong = CollectionLineProblem(lines);
+    if (!tooLong.isEmpty()) {
+        platform().message(this, ErrorCaption(), tooLong, MsgKind::Warning);
+        return;
+    }
     int cutShort = -1;
     const QVector<QuestionRecord> records = ParseQuestionRecords(m_loaded.lines, &cutShort);
     QList<QTreeWidgetItem *> items;

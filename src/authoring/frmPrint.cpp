@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "authoring/frmAuthoringCommon.h"
 #include "authoring/PrintSheet.h"
+#include "drill/Collection.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/TextFile.h"
@@ -216,6 +217,12 @@ void TfrmPrint::cmdLoadClick()
     QString error;
     if (!TextFile::readLines(m_source, lines, &error)) {
         platform().message(this, ErrorCaption(), error, MsgKind::Warning);
+        return;
+    }
+    // A line no window could lay out in reasonable time is refused.
+    const QString tooLong = CollectionLineProblem(lines);
+    if (!tooLong.isEmpty()) {
+        platform().message(this, ErrorCaption(), tooLong, MsgKind::Warning);
         return;
     }
     cgInfo->setMinValue(0);

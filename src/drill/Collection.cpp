@@ -3,6 +3,9 @@
 #include "drill/CollectionFile.h"
 #include "drill/DrillState.h"
 #include "platform/Paths.h"
+#include "reference/MakerChecks.h"
+
+#include <QLocale>
 
 #include <climits>
 
@@ -40,6 +43,37 @@ QStringList ScanQuestionLines(const QStringList &lines)
     return index;
 }
 
+QString CollectionLineProblemAt(const QString &line, int index, TextFile::Encoding encoding)
+{
+    // No character takes more than three bytes per UTF-16 unit, so short
+    // lines need no counting.
+    if (line.size() * 3 <= Maker::KeywordLimit)
+        return QString();
+    const bool keyword = line.contains(QLatin1Char('#'));
+    const int limit = keyword ? Maker::KeywordLimit : Maker::LineLimit;
+    const int bytes = TextFile::byteLength(keyword ? line.mid(1) : line, encoding);
+    if (bytes <= limit)
+        return QString();
+    const QString what = keyword ? QStringLiteral("キーワード") : QStringLiteral("行");
+    return QStringLiteral("問題集の %1 行目が長すぎるため、この問題集は使えません。\n"
+                          "%2は %3 バイトまでです（この行は %4 バイト）。")
+        .arg(index + 1)
+        .arg(what, QLocale(QLocale::English).toString(limit),
+             QLocale(QLocale::English).toString(bytes));
+}
+
+QString CollectionLineProblem(const QStringList &lines, int first, int count,
+                              TextFile::Encoding encoding)
+{
+    const int end = count < 0 ? int(lines.size()) : qMin(int(lines.size()), first + count);
+    for (int i = qMax(0, first); i < end; ++i) {
+        const QString problem = CollectionLineProblemAt(lines.at(i), i, encoding);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return QString();
+}
+
 QString CollectionErrorCaption()
 {
     return QStringLiteral("エラー");
@@ -63,6 +97,15 @@ bool checkForDrill(int lineCount, int lastQuestionLine, bool empty, QString *err
                          .arg(lastQuestionLine + 1);
         return false;
     }
+    return true;
+}
+
+bool refuseOverLongLine(const CollectionFile &file, QString *error)
+{
+    if (file.lineProblem().isEmpty())
+        return false;
+    if (error)
+        *error = file.lineProblem();
     return true;
 }
 
@@ -115,7 +158,7 @@ bool ScanCollection(const QString &path, QStringList &lstQuestionIndex, QString 
         return false;
     }
     const auto file = CollectionFile::read(path, error);
-    if (!file)
+    if (!file || refuseOverLongLine(*file, error))
         return false;
     const QVector<int> &questions = file->questionLines();
     if (!checkForDrill(file->lineCount(), questions.isEmpty() ? 0 : questions.constLast(),
@@ -128,19 +171,27 @@ bool ScanCollection(const QString &path, QStringList &lstQuestionIndex, QString 
 }
 
 bool LoadQuestionFromLines(const QStringList &lines, int line, int questionType,
-                           DrillState &d, QString *error)
+                           DrillState &d, QString *error, TextFile::Encoding encoding)
 {
     const QStringList record = line >= 0 && line + kRecordLines <= lines.size()
                                    ? lines.mid(line, kRecordLines)
                                    : QStringList();
+    const QString tooLong =
+        record.isEmpty() ? QString() : CollectionLineProblem(lines, line, kRecordLines, encoding);
+    if (!tooLong.isEmpty()) {
+        if (error)
+            *error = tooLong;
+        return false;
+    }
     return fillQuestion(record, line, questionType, d, error);
 }
 
 bool LoadQuestion(const QString &path, int line, int questionType, DrillState &d,
                   QString *error)
 {
+    // A file changed since it was scanned is refused as a whole again.
     const auto file = CollectionFile::read(path, error);
-    if (!file)
+    if (!file || refuseOverLongLine(*file, error))
         return false;
     QStringList record;
     if (line >= 0 && line + kRecordLines <= file->lineCount())

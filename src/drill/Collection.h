@@ -7,6 +7,8 @@
 // fill-in words, whatever they hold. Lines without "#" (titles, notes, blank
 // separators) never start a record. A question is known by its question line:
 // the zero-based number of its keyword line.
+#include "platform/TextFile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +21,17 @@ inline QString NoKeywordLine() { return QStringLiteral("#キーワードなし")
 // Question lines of every line holding "#", as decimal texts, in file order.
 QStringList ScanQuestionLines(const QStringList &lines);
 
+// Byte limits of a collection's lines, counted in the file's encoding: the
+// keyword (a keyword line without its first character) holds at most
+// Maker::KeywordLimit bytes, any other line at most Maker::LineLimit. A
+// collection with a longer line is refused whole when it is loaded.
+// The message naming the first line (from `first`, `count` lines; -1 = to the
+// end) over its limit, or "" when every line fits.
+QString CollectionLineProblem(const QStringList &lines, int first = 0, int count = -1,
+                              TextFile::Encoding encoding = TextFile::Encoding::Cp932);
+// The same for the single line number `index` (0-based).
+QString CollectionLineProblemAt(const QString &line, int index, TextFile::Encoding encoding);
+
 // True when a collection can start a drill: it holds at least one question
 // and its last record has all five lines. Otherwise false with *error set to
 // the message to show (caption CollectionErrorCaption()).
@@ -28,16 +41,18 @@ QString CollectionErrorCaption();
 
 // Reads the collection and rebuilds lstQuestionIndex from it (the list is
 // cleared first). False with *error set when the file cannot be read, holds
-// no question or ends in a record cut short; the list is then empty.
+// a line over its byte limit, holds no question or ends in a record cut
+// short; the list is then empty.
 bool ScanCollection(const QString &path, QStringList &lstQuestionIndex, QString *error);
 
 // Fills the current question (CurrentLine, CurrentKeyword, QuestionText,
 // AnswerText, CommentText, HoleWords) from lines line .. line + 4. Question
 // type 0 shows the Japanese line and expects the English one, type 1 the
 // other way round. False with *error set, and nothing changed, when the
-// record does not lie inside the lines.
+// record does not lie inside the lines or one of its lines is over its limit.
 bool LoadQuestionFromLines(const QStringList &lines, int line, int questionType,
-                           DrillState &d, QString *error);
+                           DrillState &d, QString *error,
+                           TextFile::Encoding encoding = TextFile::Encoding::Cp932);
 // The same after reading the whole file again.
 bool LoadQuestion(const QString &path, int line, int questionType, DrillState &d,
                   QString *error);

@@ -1,5 +1,8 @@
 #include "drill/CollectionFile.h"
 
+#include "drill/Collection.h"
+#include "reference/MakerChecks.h"
+
 #include "platform/FileIdentity.h"
 #include "platform/TextFile.h"
 
@@ -79,6 +82,13 @@ void CollectionFile::index()
         if (std::memchr(d + start, '#', size_t(end - start)))
             m_questionLines.append(lineCount() - 1);
         start = end + 1;
+    }
+    // Only a line of more bytes than the shortest limit needs decoding to
+    // be measured.
+    for (int i = 0; i < lineCount() && m_lineProblem.isEmpty(); ++i) {
+        const int next = i + 1 < lineCount() ? m_lineStart.at(i + 1) : n;
+        if (next - m_lineStart.at(i) > Maker::KeywordLimit)
+            m_lineProblem = CollectionLineProblemAt(line(i), i, m_encoding);
     }
 }
 

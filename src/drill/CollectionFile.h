@@ -31,6 +31,10 @@ public:
     QString line(int i) const;
     // Zero-based numbers of the lines holding "#", in file order.
     const QVector<int> &questionLines() const { return m_questionLines; }
+    // The message naming the first line over its byte limit (see
+    // CollectionLineProblem), or "" when every line fits. Found once per
+    // version of the file.
+    const QString &lineProblem() const { return m_lineProblem; }
 
 private:
     CollectionFile() = default;
@@ -40,4 +44,5 @@ private:
     TextFile::Encoding m_encoding = TextFile::Encoding::Cp932; // of the lines (no mark)
     QVector<int> m_lineStart;
     QVector<int> m_questionLines;
+    QString m_lineProblem;
 };

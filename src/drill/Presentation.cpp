@@ -107,22 +107,21 @@ void AdvanceContinuePos(DrillState &d)
 
 void SplitAnswerWords(const QString &answer, QStringList *hint, QStringList *words)
 {
-    QString rest = answer;
+    // One pass over the sentence: each piece is copied once.
+    qsizetype start = 0;
     for (;;) {
-        const int p = int(rest.indexOf(QLatin1Char(' ')));
-        if (p < 0)
-            break;
-        const QString piece = rest.left(p);
-        if (hint && !piece.isEmpty())
+        const qsizetype p = answer.indexOf(QLatin1Char(' '), start);
+        const QString piece = answer.mid(start, p < 0 ? -1 : p - start);
+        // The last piece is always kept (an empty one too), so that the
+        // hint shows the sentence's last character.
+        if (hint && (p < 0 || !piece.isEmpty()))
             hint->append(piece);
         if (words)
             words->append(piece);
-        rest = rest.mid(p + 1);
+        if (p < 0)
+            break;
+        start = p + 1;
     }
-    if (hint)
-        hint->append(rest);
-    if (words)
-        words->append(rest);
 }
 
 QString HintLine(const QStringList &hintWords, const QString &hintSymbol)

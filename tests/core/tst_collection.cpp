@@ -26,6 +26,8 @@ private slots:
     void scanCollectionMissingFile();
     void scanCollectionRefusesControlCharactersInItsName_data();
     void scanCollectionRefusesControlCharactersInItsName();
+    void linesOverTheirByteLimit_data();
+    void linesOverTheirByteLimit();
     void loadQuestionByQuestionType();
     void loadQuestionOutsideFileChangesNothing();
     void historyLinesStayInsideRecord();
@@ -211,6 +213,65 @@ void TestCollection::scanCollectionRefusesControlCharactersInItsName()
     QCOMPARE(index.size(), usable ? 1 : 0);
     if (!usable)
         QVERIFY2(error.contains(QStringLiteral("制御文字")), qPrintable(error));
+}
+
+void TestCollection::linesOverTheirByteLimit_data()
+{
+    QTest::addColumn<int>("at");          // index of the long line in the file
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("refused");
+    const QString a = QStringLiteral("a");
+    const QString kanji = QString::fromUtf8("語"); // two bytes in the file
+    // The file: a title line, then two records (lines 1..5 and 6..10).
+    QTest::newRow("keyword of 4,999 bytes") << 1 << QLatin1Char('#') + a.repeated(4999) << false;
+    QTest::newRow("keyword of 5,000 bytes") << 1 << QLatin1Char('#') + a.repeated(5000) << true;
+    QTest::newRow("keyword of 2,500 two-byte characters")
+        << 6 << QLatin1Char('#') + kanji.repeated(2500) << true;
+    QTest::newRow("English of 49,999 bytes") << 2 << a.repeated(49999) << false;
+    QTest::newRow("English of 50,000 bytes") << 2 << a.repeated(50000) << true;
+    QTest::newRow("Japanese of 25,000 two-byte characters") << 8 << kanji.repeated(25000) << true;
+    QTest::newRow("fill-in line of 24,999 two-byte characters and one byte")
+        << 10 << kanji.repeated(24999) + a << false;
+    QTest::newRow("hash inside a long comment makes it a keyword")
+        << 4 << a.repeated(3000) + QLatin1Char('#') + a.repeated(3000) << true;
+    QTest::newRow("title line of 50,000 bytes") << 0 << a.repeated(50000) << true;
+    QTest::newRow("ten million bytes") << 3 << a.repeated(10000000) << true;
+}
+
+void TestCollection::linesOverTheirByteLimit()
+{
+    QFETCH(int, at);
+    QFETCH(QString, line);
+    QFETCH(bool, refused);
+    QStringList file = lines("title|#k|I am.|私です。|c|am|#k2|You are.|あなたです。|c|are");
+    file[at] = line;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Question.txt"));
+    QVERIFY(TextFile::writeLines(path, file));
+
+    QStringList index{QStringLiteral("7")};
+    QString error;
+    QCOMPARE(ScanCollection(path, index, &error), !refused);
+    if (refused) {
+        QVERIFY(index.isEmpty());
+        QVERIFY2(error.contains(QStringLiteral("%1 行目").arg(at + 1)), qPrintable(error));
+        QVERIFY2(error.contains(QStringLiteral("長すぎ")), qPrintable(error));
+    } else {
+        QCOMPARE(index, ScanQuestionLines(file));
+    }
+
+    // Loading one question looks at its own five lines only.
+    const int record = at <= 5 ? 1 : 6;
+    DrillState d;
+    d.AnswerText = QStringLiteral("before");
+    error.clear();
+    const bool inRecord = at >= record;
+    QCOMPARE(LoadQuestion(path, record, 0, d, &error), !(refused && inRecord));
+    if (refused && inRecord) {
+        QCOMPARE(d.AnswerText, QStringLiteral("before"));
+        QVERIFY2(error.contains(QStringLiteral("%1 行目").arg(at + 1)), qPrintable(error));
+    }
 }
 
 void TestCollection::loadQuestionByQuestionType()

@@ -22,6 +22,8 @@ private slots:
     void hintLine_data();
     void hintLine();
     void doubleSpaceGivesEmptyWordButNoHint();
+    void splitsVeryLongSentences_data();
+    void splitsVeryLongSentences();
     void rearrangingShufflesTheWords_data();
     void rearrangingShufflesTheWords();
     void rearrangingIsReproducibleForAFixedSecond();
@@ -84,6 +86,55 @@ void TestPresentation::doubleSpaceGivesEmptyWordButNoHint()
     QCOMPARE(hint, (QStringList{"I", "like", "tea."}));
     QCOMPARE(words, (QStringList{"I", "", "like", "tea."}));
     QCOMPARE(words.join(QLatin1Char(' ')), QStringLiteral("I  like tea."));
+}
+
+void TestPresentation::splitsVeryLongSentences_data()
+{
+    QTest::addColumn<int>("wordCount");
+    QTest::addColumn<int>("doubleEvery");  // a double space after every n-th word (0 = none)
+    QTest::addColumn<bool>("endSpace");    // the sentence ends with a space
+    QTest::newRow("a million words") << 1000000 << 0 << false;
+    QTest::newRow("a million words, some double spaces") << 1000000 << 1000 << false;
+    QTest::newRow("a million words and a final space") << 1000000 << 0 << true;
+    QTest::newRow("two words") << 2 << 1 << false;
+}
+
+void TestPresentation::splitsVeryLongSentences()
+{
+    QFETCH(int, wordCount);
+    QFETCH(int, doubleEvery);
+    QFETCH(bool, endSpace);
+    QStringList expectedWords, expectedHint;
+    QString sentence;
+    for (int i = 0; i < wordCount; ++i) {
+        const QString w = QStringLiteral("w%1").arg(i);
+        if (i > 0) {
+            sentence += QLatin1Char(' ');
+            if (doubleEvery && i % doubleEvery == 0) {
+                sentence += QLatin1Char(' ');
+                expectedWords << QString();
+            }
+        }
+        sentence += w;
+        expectedWords << w;
+        expectedHint << w;
+    }
+    if (endSpace) {
+        sentence += QLatin1Char(' ');
+        expectedWords << QString();
+        expectedHint << QString();   // the last piece is always kept
+    }
+    QStringList hint, words;
+    SplitAnswerWords(sentence, &hint, &words);
+    QCOMPARE(words.size(), expectedWords.size());
+    QCOMPARE(words, expectedWords);
+    QCOMPARE(hint, expectedHint);
+    QCOMPARE(words.join(QLatin1Char(' ')), sentence);
+
+    // The hint line has one symbol per character but the last one.
+    const QString line = HintLine(hint, QStringLiteral("#"));
+    QCOMPARE(line.count(QLatin1Char(' ')), hint.size());
+    QCOMPARE(line.size(), hint.join(QLatin1Char(' ')).size() + 1);
 }
 
 void TestPresentation::rearrangingShufflesTheWords_data()
