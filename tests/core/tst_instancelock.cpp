@@ -33,8 +33,10 @@ private slots:
         QTest::newRow("no lock file") << "none" << int(InstanceLock::Acquired);
         QTest::newRow("held by a running program") << "held" << int(InstanceLock::HeldByOther);
         QTest::newRow("left by an ended program") << "stale" << int(InstanceLock::Acquired);
-        QTest::newRow("left empty") << "empty" << int(InstanceLock::Acquired);
-        QTest::newRow("left with garbage") << "garbage" << int(InstanceLock::Acquired);
+        QTest::newRow("left empty long ago") << "empty" << int(InstanceLock::Acquired);
+        QTest::newRow("left with garbage long ago") << "garbage" << int(InstanceLock::Acquired);
+        // A start may be filling in its lock file at this very moment.
+        QTest::newRow("empty and new") << "empty new" << int(InstanceLock::HeldByOther);
         QTest::newRow("released by its holder") << "released" << int(InstanceLock::Acquired);
         QTest::newRow("folder missing") << "nofolder" << int(InstanceLock::Unavailable);
     }
@@ -47,10 +49,14 @@ private slots:
         QString folder = dir.path() + QLatin1Char('/');
         const QString lockPath = InstanceLock::lockFilePath(folder);
         InstanceLock holder;
-        auto writeLock = [&](const QByteArray &bytes) {
+        auto writeLock = [&](const QByteArray &bytes, bool old = true) {
             QFile f(lockPath);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(bytes);
+            f.flush();
+            if (old)
+                QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                      QFileDevice::FileModificationTime));
         };
         if (leftover == QLatin1String("held")) {
             QCOMPARE(holder.acquire(folder), InstanceLock::Acquired);
@@ -62,6 +68,8 @@ private slots:
                       + QSysInfo::machineHostName().toUtf8() + '\n');
         } else if (leftover == QLatin1String("empty")) {
             writeLock(QByteArray());
+        } else if (leftover == QLatin1String("empty new")) {
+            writeLock(QByteArray(), false);
         } else if (leftover == QLatin1String("garbage")) {
             writeLock(QByteArray("not a lock\n\xff\xfe\n", 14));
         } else if (leftover == QLatin1String("released")) {
@@ -74,12 +82,13 @@ private slots:
         InstanceLock second;
         QCOMPARE(int(second.acquire(folder)), expected);
         QCOMPARE(int(second.state()), expected);
-        if (expected == InstanceLock::HeldByOther) {
+        if (leftover == QLatin1String("held")) {
             QCOMPARE(second.holderPid(), QCoreApplication::applicationPid());
             // The refused start leaves the holder's lock as it was.
             QCOMPARE(holder.state(), InstanceLock::Acquired);
-            QVERIFY(QFile::exists(lockPath));
         }
+        if (expected == InstanceLock::HeldByOther)
+            QVERIFY(QFile::exists(lockPath));
         if (expected == InstanceLock::Acquired) {
             // Now the folder is this run's: a further start is refused ...
             InstanceLock third;
