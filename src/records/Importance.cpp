@@ -146,11 +146,11 @@ struct PlainLine
     int level = 0;
 };
 
-PlainLine findPlainLine(const QByteArray &bytes, int questionLine)
+PlainLine findPlainLine(const QByteArray &bytes, int questionLine, qsizetype from = 0)
 {
     const char *d = bytes.constData();
     const qsizetype n = bytes.size();
-    for (qsizetype start = 0; start < n;) {
+    for (qsizetype start = from; start < n;) {
         const char *nl = static_cast<const char *>(std::memchr(d + start, '\n', size_t(n - start)));
         const qsizetype next = nl ? nl - d + 1 : n;
         const qsizetype stop = nl && nl > d + start && nl[-1] == '\r' ? nl - d - 1 : (nl ? nl - d : n);
@@ -226,10 +226,16 @@ bool writeChanged(const QString &from, const QString &to, int questionLine, int 
         const QByteArray line = newLevel > 0
             ? pairLine(newLevel, questionLine).toLatin1() + lineEndOf(bytes)
             : QByteArray();
-        if (found.start >= 0)
+        if (found.start >= 0) {
+            // Further lines of the question (a hand-edited file) go, so that
+            // the level set is the level every reader sees.
+            for (PlainLine more = findPlainLine(bytes, questionLine, found.next); more.start >= 0;
+                 more = findPlainLine(bytes, questionLine, more.start))
+                bytes.remove(more.start, more.next - more.start);
             bytes.replace(found.start, found.next - found.start, line);
-        else
+        } else {
             bytes += line;
+        }
         return TextFile::writeBytes(to, bytes, why);
     }
     TextFile::Text text;
@@ -237,6 +243,11 @@ bool writeChanged(const QString &from, const QString &to, int questionLine, int 
         return false;
     QStringList &lines = text.lines;
     const int at = findLine(lines, questionLine, nullptr);
+    for (int i = int(lines.size()) - 1; i > at && at >= 0; --i) {
+        int level = 0, q = 0;
+        if (pairOfLine(lines.at(i), level, q) && q == questionLine)
+            lines.removeAt(i);
+    }
     if (at >= 0) {
         if (newLevel > 0)
             lines[at] = pairLine(newLevel, questionLine);

@@ -3,7 +3,9 @@
 // line per marked question: the level, a space and the question line (the
 // zero-based line number of the question's keyword line in its collection).
 // Lines that do not start with two integers (blank or hand-edited lines) are
-// skipped when reading and kept as they are when the file is rewritten.
+// skipped when reading and kept as they are when the file is rewritten. A
+// question with several lines (a hand-edited file) has the level of its
+// first one; a change of its level leaves it one line at most.
 //
 // A rewrite renames the file to the scratch file, copies it back line by line
 // with the one line changed or left out, and deletes the scratch file. A

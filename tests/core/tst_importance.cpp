@@ -119,6 +119,10 @@ void TestImportance::automatic_data()
                                                    << false
                                                    << QByteArray("\x83\x81\x83\x82\r\n4 7\r\n");
     QTest::newRow("only mark removed, LF") << QByteArray("1 7\n") << true << QByteArray("");
+    QTest::newRow("two lines, 1 right: both removed")
+        << QByteArray("1 7\r\n2 4\r\n3 7\r\n") << true << QByteArray("2 4\r\n");
+    QTest::newRow("two lines, 2 wrong: one line at 3")
+        << QByteArray("2 7\r\n4 4\r\n5 7\r\n") << false << QByteArray("3 7\r\n4 4\r\n");
 }
 
 void TestImportance::automatic()
@@ -178,6 +182,10 @@ void TestImportance::byHand_data()
                                         << QByteArray("1 2\r\n3 9\r\n");
     QTest::newRow("only mark removed: empty file") << QByteArray("2 7\r\n") << 0
                                                    << QByteArray("");
+    QTest::newRow("two lines, 0: both removed") << QByteArray("4 7\r\n1 2\r\n2 7\r\n") << 0
+                                                << QByteArray("1 2\r\n");
+    QTest::newRow("two lines, 3: one line") << QByteArray("4 7\r\n1 2\r\n2   7 x\r\n") << 3
+                                            << QByteArray("3 7\r\n1 2\r\n");
 }
 
 void TestImportance::byHand()
