@@ -1,0 +1,95 @@
+// The text-file layer: decoding and encoding, line splitting, whole-file
+// writes and record appends.
+#include "FuzzSupport.h"
+
+#include "platform/TextFile.h"
+#include "records/RecordText.h"
+
+using namespace Fuzz;
+
+namespace {
+
+// Lines must be exactly the text between line ends: "\n", or "\r\n" taken as
+// one; a last line without a line end counts, an empty one after a final
+// line end does not.
+void checkSplit(const QString &text, const QStringList &lines)
+{
+    qsizetype pos = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        FUZZ_CHECK(!line.contains(QLatin1Char('\n')), shown(line));
+        FUZZ_CHECK(text.mid(pos, line.size()) == line,
+                   QStringLiteral("line %1 %2 not at %3").arg(i).arg(shown(line)).arg(pos));
+        pos += line.size();
+        if (pos == text.size())
+            break;
+        if (text.at(pos) == QLatin1Char('\r') && pos + 1 < text.size()
+            && text.at(pos + 1) == QLatin1Char('\n'))
+            pos += 2;
+        else if (text.at(pos) == QLatin1Char('\n'))
+            pos += 1;
+        else if (text.at(pos) == QLatin1Char('\r') && pos + 1 == text.size())
+            pos += 1;   // a final CR without LF ends the last line
+        else
+            FUZZ_CHECK(false, QStringLiteral("line %1 ends at %2 without a line end").arg(i).arg(pos));
+    }
+    FUZZ_CHECK(pos == text.size(),
+               QStringLiteral("%1 lines cover %2 of %3 characters").arg(lines.size()).arg(pos).arg(text.size()));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Input in(data, size);
+    const QByteArray bytes = in.piece();
+    const QByteArray appended = in.rest();
+    const QString folder = Scratch::instance().reset();
+
+    // Decoding is lossless.
+    const QString text = TextFile::decode(bytes);
+    FUZZ_CHECK(TextFile::encode(text) == bytes, shown(text));
+    FUZZ_CHECK(TextFile::byteLength(text) == bytes.size(), shown(text));
+
+    const QStringList lines = TextFile::splitLines(text);
+    checkSplit(text, lines);
+
+    // A file read back is the file written.
+    const QString path = folder + QStringLiteral("file.txt");
+    QString error;
+    FUZZ_CHECK(TextFile::writeBytes(path, bytes, &error), error);
+    QByteArray back;
+    FUZZ_CHECK(TextFile::readBytes(path, back, &error), error);
+    FUZZ_CHECK(back == bytes, QStringLiteral("raw bytes changed"));
+    QStringList read;
+    FUZZ_CHECK(TextFile::readLines(path, read, &error), error);
+    FUZZ_CHECK(read == lines, QStringLiteral("readLines differs from splitLines"));
+
+    // Lines written and read again are the same lines.
+    const QString copy = folder + QStringLiteral("copy.txt");
+    FUZZ_CHECK(TextFile::writeLines(copy, lines, &error), error);
+    QStringList again;
+    FUZZ_CHECK(TextFile::readLines(copy, again, &error), error);
+    FUZZ_CHECK(again == lines, QStringLiteral("%1 lines written, %2 read back").arg(lines.size()).arg(again.size()));
+
+    // A record appended to any file follows its lines, which stay as they were.
+    QStringList newLines = TextFile::splitLines(TextFile::decode(appended));
+    if (newLines.isEmpty())
+        newLines << QString();
+    FUZZ_CHECK(AppendRecordLines(path, newLines, &error), error);
+    QStringList after;
+    FUZZ_CHECK(TextFile::readLines(path, after, &error), error);
+    FUZZ_CHECK(after == lines + newLines,
+               QStringLiteral("before %1 lines, appended %2, after %3; last before %4")
+                   .arg(lines.size()).arg(newLines.size()).arg(after.size())
+                   .arg(shown(lines.value(lines.size() - 1))));
+    FUZZ_CHECK(readFile(path).startsWith(bytes), QStringLiteral("an append changed earlier bytes"));
+
+    // Nothing lands outside the folder, and no scratch file stays behind.
+    FUZZ_CHECK(Scratch::instance().outsideWrites().isEmpty(),
+               Scratch::instance().outsideWrites().join(QLatin1Char(',')));
+    const QStringList files = filesBelow(folder);
+    FUZZ_CHECK(files == (QStringList{QStringLiteral("copy.txt"), QStringLiteral("file.txt")}),
+               files.join(QLatin1Char(',')));
+    return 0;
+}
