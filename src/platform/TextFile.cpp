@@ -810,9 +810,10 @@ bool append(const QString &path, const QStringList &lines, Policy policy, QStrin
     const QByteArray eol = text.lfOnly ? QByteArray("\n") : QByteArray("\r\n");
     const bool own = policy == Policy::Own;
     // A last line without a line end is ended first, so that the new lines
-    // do not run on from it.
+    // do not run on from it. One cut after its CR already reads as ended
+    // (splitLines), so only the LF is added and it reads the same.
     if (old.size() > (isUtf8(text.encoding) ? contentStart(old) : 0) && !old.endsWith('\n'))
-        add = eol;
+        add = old.endsWith('\r') ? QByteArray("\n") : eol;
     const Encoding target = text.encoding == Encoding::Utf8Bom ? Encoding::Utf8 : text.encoding;
     const qsizetype prefix = add.size();
     QString bad;

@@ -608,6 +608,10 @@ private slots:
         QTest::newRow("BOM only") << kBom << kBom + "x\r\n";
         QTest::newRow("BOM, no end") << kBom + "\xE5\xB1\xB1" << kBom + "\xE5\xB1\xB1\r\nx\r\n";
         QTest::newRow("lone lead byte, no end") << QByteArray("a\x82") << QByteArray("a\x82\r\nx\r\n");
+        // A last line cut after its CR reads without the CR: the LF completes
+        // its line end, so that it still reads the same.
+        QTest::newRow("ends with CR") << QByteArray("a\r\nb\r") << QByteArray("a\r\nb\r\nx\r\n");
+        QTest::newRow("LF file ends with CR") << QByteArray("a\nb\r") << QByteArray("a\nb\r\nx\n");
     }
     void appendEndsTheLastLineFirst()
     {
@@ -616,8 +620,13 @@ private slots:
         for (Policy policy : {Policy::Own, Policy::Shared}) {
             const QString p = path(QStringLiteral("end.txt"));
             put(p, before);
+            QStringList lines;
+            QVERIFY(TextFile::readLines(p, lines));
             QVERIFY(TextFile::append(p, {QStringLiteral("x")}, policy));
             QCOMPARE(bytesOf(p), after);
+            QStringList now;
+            QVERIFY(TextFile::readLines(p, now));
+            QCOMPARE(now, lines + QStringList{QStringLiteral("x")});
         }
     }
 
