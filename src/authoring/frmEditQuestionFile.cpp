@@ -309,7 +309,8 @@ void TfrmEditQuestionFile::cmdLoadClick()
         return;
     }
     // A line no window could lay out in reasonable time is refused.
-    const QString tooLong = CollectionLineProblem(lines);
+    const QString tooLong =
+        CollectionLineProblem(lines, 0, -1, TextFile::fileEncoding(m_editedFile));
     if (!tooLong.isEmpty()) {
         platform().message(this, ErrorCaption(), tooLong, MsgKind::Warning);
         return;

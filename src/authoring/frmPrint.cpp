@@ -220,7 +220,8 @@ void TfrmPrint::cmdLoadClick()
         return;
     }
     // A line no window could lay out in reasonable time is refused.
-    const QString tooLong = CollectionLineProblem(lines);
+    const QString tooLong =
+        CollectionLineProblem(lines, 0, -1, TextFile::fileEncoding(m_source));
     if (!tooLong.isEmpty()) {
         platform().message(this, ErrorCaption(), tooLong, MsgKind::Warning);
         return;

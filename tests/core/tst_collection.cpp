@@ -1,5 +1,6 @@
 // Question collections: which lines start records, loading a question, the
 // refusal of unusable collections and the drill history's room.
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -220,22 +221,29 @@ void TestCollection::linesOverTheirByteLimit_data()
     QTest::addColumn<int>("at");          // index of the long line in the file
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("refused");
+    QTest::addColumn<bool>("utf8");       // the file is UTF-8 instead of CP932
     const QString a = QStringLiteral("a");
     const QString kanji = QString::fromUtf8("語"); // two bytes in the file
     // The file: a title line, then two records (lines 1..5 and 6..10).
-    QTest::newRow("keyword of 4,999 bytes") << 1 << QLatin1Char('#') + a.repeated(4999) << false;
-    QTest::newRow("keyword of 5,000 bytes") << 1 << QLatin1Char('#') + a.repeated(5000) << true;
+    QTest::newRow("keyword of 4,999 bytes") << 1 << QLatin1Char('#') + a.repeated(4999) << false << false;
+    QTest::newRow("keyword of 5,000 bytes") << 1 << QLatin1Char('#') + a.repeated(5000) << true << false;
     QTest::newRow("keyword of 2,500 two-byte characters")
-        << 6 << QLatin1Char('#') + kanji.repeated(2500) << true;
-    QTest::newRow("English of 49,999 bytes") << 2 << a.repeated(49999) << false;
-    QTest::newRow("English of 50,000 bytes") << 2 << a.repeated(50000) << true;
-    QTest::newRow("Japanese of 25,000 two-byte characters") << 8 << kanji.repeated(25000) << true;
+        << 6 << QLatin1Char('#') + kanji.repeated(2500) << true << false;
+    QTest::newRow("English of 49,999 bytes") << 2 << a.repeated(49999) << false << false;
+    QTest::newRow("English of 50,000 bytes") << 2 << a.repeated(50000) << true << false;
+    QTest::newRow("Japanese of 25,000 two-byte characters") << 8 << kanji.repeated(25000) << true << false;
     QTest::newRow("fill-in line of 24,999 two-byte characters and one byte")
-        << 10 << kanji.repeated(24999) + a << false;
+        << 10 << kanji.repeated(24999) + a << false << false;
     QTest::newRow("hash inside a long comment makes it a keyword")
-        << 4 << a.repeated(3000) + QLatin1Char('#') + a.repeated(3000) << true;
-    QTest::newRow("title line of 50,000 bytes") << 0 << a.repeated(50000) << true;
-    QTest::newRow("ten million bytes") << 3 << a.repeated(10000000) << true;
+        << 4 << a.repeated(3000) + QLatin1Char('#') + a.repeated(3000) << true << false;
+    QTest::newRow("title line of 50,000 bytes") << 0 << a.repeated(50000) << true << false;
+    const QString kana = QString::fromUtf8("あ");  // two bytes in CP932, three in UTF-8
+    QTest::newRow("UTF-8 line of 16,666 three-byte characters")
+        << 8 << kana.repeated(16666) << false << true;
+    QTest::newRow("UTF-8 line of 16,667 three-byte characters")
+        << 8 << kana.repeated(16667) << true << true;
+    QTest::newRow("the same line in CP932") << 8 << kana.repeated(16667) << false << false;
+    QTest::newRow("ten million bytes") << 3 << a.repeated(10000000) << true << false;
 }
 
 void TestCollection::linesOverTheirByteLimit()
@@ -243,12 +251,20 @@ void TestCollection::linesOverTheirByteLimit()
     QFETCH(int, at);
     QFETCH(QString, line);
     QFETCH(bool, refused);
+    QFETCH(bool, utf8);
     QStringList file = lines("title|#k|I am.|私です。|c|am|#k2|You are.|あなたです。|c|are");
     file[at] = line;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("Question.txt"));
-    QVERIFY(TextFile::writeLines(path, file));
+    if (utf8) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\xef\xbb\xbf" + file.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+    } else {
+        QVERIFY(TextFile::writeLines(path, file));
+        QCOMPARE(TextFile::fileEncoding(path), TextFile::Encoding::Cp932);
+    }
 
     QStringList index{QStringLiteral("7")};
     QString error;

@@ -1,6 +1,7 @@
 #include "FuzzSupport.h"
 
 #include "platform/IniFile.h"
+#include "platform/TextFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -164,7 +165,7 @@ QVector<IniValue> iniValues(const QString &path)
 
 bool sameIniName(const QString &a, const QString &b)
 {
-    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+    return TextFile::fold(a.trimmed()).compare(TextFile::fold(b.trimmed()), Qt::CaseInsensitive) == 0;
 }
 
 void checkIniKept(const QVector<IniValue> &before, const QString &path,

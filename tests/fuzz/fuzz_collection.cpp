@@ -25,12 +25,12 @@ namespace {
 
 constexpr int kMaxQuestions = 16;   // questions prepared per input
 
-int firstLineOverLimit(const QStringList &lines, int first, int count)
+int firstLineOverLimit(const QStringList &lines, int first, int count, TextFile::Encoding encoding)
 {
     for (int i = first; i < qMin(int(lines.size()), first + count); ++i) {
         const QString &l = lines.at(i);
         const bool keyword = l.contains(QLatin1Char('#'));
-        const int bytes = TextFile::byteLength(keyword ? l.mid(1) : l);
+        const int bytes = TextFile::byteLength(keyword ? l.mid(1) : l, encoding);
         if (bytes > (keyword ? Maker::KeywordLimit : Maker::LineLimit))
             return i;
     }
@@ -98,8 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(index == expected, QStringLiteral("scan"));
 
     // The line limits name the first line over its limit.
-    const int tooLong = firstLineOverLimit(lines, 0, int(lines.size()));
-    const QString problem = CollectionLineProblem(lines);
+    const TextFile::Encoding encoding = TextFile::detect(bytes);
+    const int tooLong = firstLineOverLimit(lines, 0, int(lines.size()), encoding);
+    const QString problem = CollectionLineProblem(lines, 0, -1, encoding);
     FUZZ_CHECK(problem.isEmpty() == (tooLong < 0), problem);
     if (tooLong >= 0)
         FUZZ_CHECK(problem.contains(QStringLiteral(" %1 行目").arg(tooLong + 1)), problem);
@@ -124,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int q = 0; q < qMin(int(index.size()), kMaxQuestions); ++q) {
         const int line = index.at(q).toInt();
         DrillState d;
-        const bool loadable = line + 5 <= lines.size() && firstLineOverLimit(lines, line, 5) < 0;
+        const bool loadable = line + 5 <= lines.size() && firstLineOverLimit(lines, line, 5, encoding) < 0;
         FUZZ_CHECK(LoadQuestion(path, line, s.QuestionType, d, &error) == loadable, error);
         if (!loadable)
             continue;

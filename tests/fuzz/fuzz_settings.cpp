@@ -62,11 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString path = folder + QStringLiteral("books/") + recent;
     const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     if (!recent.isEmpty() && !recent.contains(QLatin1Char('/')) && !recent.contains(QLatin1Char('\\'))
-        && recent.trimmed() == recent
-        // A key of the path section cannot hold "=" or start like a comment
-        // or a section header (the INI layer decides what to do with those).
-        && !recent.contains(QLatin1Char('=')) && !recent.startsWith(QLatin1Char(';'))
-        && !recent.startsWith(QLatin1Char('['))) {
+        && recent.trimmed() == recent) {
         const QStringList names = RecentFileNames(s, list);
         bool added = false;
         FUZZ_CHECK(AddRecentFile(s, list, path, &added, &error), error);

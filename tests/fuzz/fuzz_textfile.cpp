@@ -46,10 +46,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray appended = in.rest();
     const QString folder = Scratch::instance().reset();
 
-    // Decoding is lossless.
+    // Decoding is lossless in the encoding the bytes are taken to be in.
+    const TextFile::Encoding encoding = TextFile::detect(bytes);
+    const QByteArray bom = encoding == TextFile::Encoding::Utf8Bom ? QByteArray("\xef\xbb\xbf")
+                                                                  : QByteArray();
     const QString text = TextFile::decode(bytes);
-    FUZZ_CHECK(TextFile::encode(text) == bytes, shown(text));
-    FUZZ_CHECK(TextFile::byteLength(text) == bytes.size(), shown(text));
+    FUZZ_CHECK(text == TextFile::decode(bytes, encoding), shown(text));
+    bool ok = false;
+    FUZZ_CHECK(bom + TextFile::encode(text, encoding, &ok) == bytes && ok, shown(text));
+    FUZZ_CHECK(TextFile::byteLength(text, encoding) == bytes.size() - bom.size(), shown(text));
+    FUZZ_CHECK(TextFile::canEncode(text, encoding), shown(text));
 
     const QStringList lines = TextFile::splitLines(text);
     checkSplit(text, lines);
@@ -83,7 +89,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                QStringLiteral("before %1 lines, appended %2, after %3; last before %4")
                    .arg(lines.size()).arg(newLines.size()).arg(after.size())
                    .arg(shown(lines.value(lines.size() - 1))));
-    FUZZ_CHECK(readFile(path).startsWith(bytes), QStringLiteral("an append changed earlier bytes"));
+    // Earlier bytes stay, unless the new lines needed another encoding.
+    FUZZ_CHECK(readFile(path).startsWith(bytes)
+                   || (TextFile::detect(readFile(path)) != encoding
+                       && TextFile::detect(readFile(path)) == TextFile::Encoding::Utf8Bom),
+               QStringLiteral("an append changed earlier bytes"));
 
     // Nothing lands outside the folder, and no scratch file stays behind.
     FUZZ_CHECK(Scratch::instance().outsideWrites().isEmpty(),
