@@ -304,15 +304,13 @@ void TfrmEditQuestionFile::cmdLoadClick()
     m_sources.clear();
     sbInfo->setPanelText(0, QStringLiteral("  読み込み中・・・・"));
     QString error;
-    if (!TextFile::read(m_editedFile, m_loaded, &error)) {
+    // A file that cannot be read, or holds a line no window could lay out in
+    // reasonable time, is refused; nothing is left to save over it.
+    if (TextFile::read(m_editedFile, m_loaded, &error))
+        error = CollectionLineProblem(m_loaded.lines, 0, -1, m_loaded.encoding);
+    if (!error.isEmpty()) {
+        ClearForOtherFile();
         platform().message(this, ErrorCaption(), error, MsgKind::Warning);
-        return;
-    }
-    // A line no window could lay out in reasonable time is refused.
-    const QString tooLong =
-        CollectionLineProblem(lines, 0, -1, TextFile::fileEncoding(m_editedFile));
-    if (!tooLong.isEmpty()) {
-        platform().message(this, ErrorCaption(), tooLong, MsgKind::Warning);
         return;
     }
     int cutShort = -1;

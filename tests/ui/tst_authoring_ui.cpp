@@ -156,6 +156,7 @@ private slots:
     void editorCollectionChoice();
     void editorWithUnreadableReference();
     void editorFromWrongAnswerDialog();
+    void overLongLinesAreRefused();
 
     void newTextFlow();
 
@@ -618,6 +619,34 @@ void TestAuthoringUi::printGaugeMovesWhileComposing()
         if (v > 0 && v < lines.size())
             during.insert(v);
     QVERIFY2(during.size() >= 20, qPrintable(QString::number(during.size())));
+}
+
+// A collection with a line over its byte limit is refused by the editor and
+// the print window, naming the line; the editor then has nothing to save
+// over the file.
+void TestAuthoringUi::overLongLinesAreRefused()
+{
+    const QStringList longFile{"#a", QString(50000, QLatin1Char('x')), "ja", "c", "h"};
+    const QByteArray longBytes = TextFile::encode(longFile.join("\r\n") + "\r\n");
+    inEditor([&](TfrmEditQuestionFile *e) {
+        click(e, "cmdLoad");
+        QCOMPARE(e->lstData->topLevelItemCount(), 3);
+        QVERIFY(e->cmdSave->isEnabled());
+        // Changed behind the editor's back, then loaded again.
+        QVERIFY(TextFile::writeLines(fx->collection, longFile));
+        click(e, "cmdLoad");
+        QVERIFY2(fx->platform.messages().last().contains(u("2 行目が長すぎる")),
+                 qPrintable(fx->platform.messages().last()));
+        QCOMPARE(e->lstData->topLevelItemCount(), 0);
+        QVERIFY(!e->cmdSave->isEnabled());
+    });
+    QCOMPARE(fileBytes(fx->collection), longBytes);
+    inPrint(fx->platform, [&](TfrmPrint *p) {
+        click(p, "cmdLoad");
+        QVERIFY(fx->platform.messages().last().contains(u("2 行目が長すぎる")));
+        QVERIFY(p->Lines().isEmpty());
+        QVERIFY(!p->cmdPrint->isEnabled());
+    });
 }
 
 void TestAuthoringUi::printCutShortCollection()
