@@ -15,6 +15,7 @@
 #include "widgets/Look.h"
 #include "widgets/UpDown.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -110,9 +111,14 @@ void setPathBox(QLineEdit *box, const QString &path)
 void setComboColor(QComboBox *combo, const QColor &color)
 {
     combo->setProperty(kTextColor, color);
+    // The face is shown in the chosen colour on a background it can be read
+    // on (the white hole text, black text in a dark theme).
+    const QPalette theme = QApplication::palette(combo);
     QPalette pal = combo->palette();
     pal.setColor(QPalette::Text, color);
     pal.setColor(QPalette::ButtonText, color);
+    pal.setColor(QPalette::Base, ReadableBackground(color, theme.color(QPalette::Base)));
+    pal.setColor(QPalette::Button, ReadableBackground(color, theme.color(QPalette::Button)));
     combo->setPalette(pal);
 }
 
@@ -203,10 +209,12 @@ TfrmSetup::TfrmSetup(TfrmMain *main, QWidget *parent)
         tab->setCheckable(true);
         tab->setAutoRaise(false);
         tab->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // The theme's colours: readable in a light and in a dark theme.
         tab->setStyleSheet(QStringLiteral(
-            "QToolButton { border: 1px solid #a0a0a0; border-bottom: none; background: #e4e4e4;"
-            " padding: 3px 4px; margin-top: 2px; }"
-            "QToolButton:checked { background: #f8f8f8; margin-top: 0px; font-weight: bold; }"));
+            "QToolButton { border: 1px solid palette(mid); border-bottom: none; background: palette(button);"
+            " color: palette(button-text); padding: 3px 4px; margin-top: 2px; }"
+            "QToolButton:checked { background: palette(base); color: palette(text); margin-top: 0px;"
+            " font-weight: bold; }"));
         tabGroup->addButton(tab, i);
         tabPages << tab;
         const int r = i < 5 ? 0 : 1;

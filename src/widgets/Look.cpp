@@ -40,12 +40,17 @@ double ContrastRatio(const QColor &a, const QColor &b)
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
+QColor ReadableBackground(const QColor &text, const QColor &preferred)
+{
+    if (ContrastRatio(text, preferred) >= 4.5)
+        return preferred;
+    return ContrastRatio(text, Qt::white) >= ContrastRatio(text, Qt::black) ? QColor(Qt::white) : QColor(Qt::black);
+}
+
 void SetPaneTextColor(QWidget *pane, const QColor &text, const QColor &background)
 {
-    QColor base = background.isValid() ? background : QApplication::palette(pane).color(QPalette::Base);
-    if (ContrastRatio(text, base) < 3.0)
-        base = ContrastRatio(text, Qt::white) >= ContrastRatio(text, Qt::black) ? QColor(Qt::white)
-                                                                                 : QColor(Qt::black);
+    const QColor base = ReadableBackground(
+        text, background.isValid() ? background : QApplication::palette(pane).color(QPalette::Base));
     QPalette pal = pane->palette();
     pal.setColor(QPalette::Text, text);
     pal.setColor(QPalette::Base, base);

@@ -14,11 +14,13 @@ class QWidget;
 
 // The contrast ratio of two colours (1 to 21; text wants 4.5, large text 3).
 double ContrastRatio(const QColor &a, const QColor &b);
+// The background for text of colour `text`: `preferred` while the text
+// stands out from it (ratio 4.5 or more), otherwise white or black,
+// whichever stands out more (the stored default black in a dark theme).
+QColor ReadableBackground(const QColor &text, const QColor &preferred);
 // Shows a pane's text in a stored colour and keeps it readable: the pane
 // keeps `background` (default: the theme's background for such a pane)
-// while the text stands out from it (ratio 3 or more), and gets white or
-// black, whichever stands out more, otherwise (the stored default black in
-// a dark theme).
+// unless ReadableBackground() replaces it.
 void SetPaneTextColor(QWidget *pane, const QColor &text, const QColor &background = QColor());
 
 // Gives a title panel the windows' black background and white text.

@@ -1,7 +1,10 @@
 // Renders the program's windows offscreen to PNG files so that a person can
 // look at them: `cmake --build build --target snapshots` writes
 // build/snapshots/*.png. Each window family contributes one function; a
-// family whose file is not built yet is skipped.
+// family whose file is not built yet is skipped. Every family is rendered
+// once more in a dark theme to build/snapshots/dark/.
+#include "DarkPalette.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
@@ -45,6 +48,13 @@ int main(int argc, char **argv)
         f.render(outDir);
         out << "rendered: " << f.name << Qt::endl;
     }
+    const QString darkDir = outDir + QStringLiteral("/dark");
+    QDir().mkpath(darkDir);
+    QApplication::setPalette(DarkPalette());
+    for (const Family &f : families)
+        if (f.render && f.render != snapshotDesktop)
+            f.render(darkDir);
+    out << "rendered in a dark theme: " << darkDir << Qt::endl;
     const QStringList pngs = QDir(outDir).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
     out << pngs.size() << " snapshots in " << QDir(outDir).absolutePath() << Qt::endl;
     return 0;

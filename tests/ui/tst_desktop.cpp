@@ -15,6 +15,7 @@
 
 #include <QDialogButtonBox>
 #include <QMenuBar>
+#include <QStyleOptionComboBox>
 #include <QTextBrowser>
 #include <QWheelEvent>
 
@@ -62,6 +63,25 @@ QStringList unnamedControls(QWidget *root)
         if (IsInteractiveControl(w) && AccessibleNameOf(w).isEmpty())
             out << QStringLiteral("%1 (%2)").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
     return out;
+}
+
+// How far the text drawn in `area` of `w` stands out: the strongest contrast
+// between the area's commonest colour (its background) and any other pixel.
+double drawnTextContrast(QWidget *w, const QRect &area)
+{
+    const QImage image = w->grab(area).toImage();
+    QHash<QRgb, int> count;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++count[image.pixel(x, y)];
+    QRgb background = 0;
+    for (auto it = count.cbegin(); it != count.cend(); ++it)
+        if (it.value() > count.value(background))
+            background = it.key();
+    double best = 1.0;
+    for (auto it = count.cbegin(); it != count.cend(); ++it)
+        best = qMax(best, ContrastRatio(QColor(it.key()), QColor(background)));
+    return best;
 }
 
 bool isJapanese(const QString &text)
@@ -112,6 +132,8 @@ private slots:
     void darkThemePanesReadable_data();
     void darkThemePanesReadable();
     void fontBoxesShowTheFamilyUsed();
+    void settingsTextReadable_data();
+    void settingsTextReadable();
 };
 
 // --- the built-in voice ----------------------------------------------------------------------
@@ -567,6 +589,51 @@ void TestDesktop::fontBoxesShowTheFamilyUsed()
     });
     QCOMPARE(env.readSetup(QStringLiteral("Font"), QStringLiteral("FontQuestion")), QStringLiteral("ＭＳ Ｐゴシック"));
     QCOMPARE(env.readSetup(QStringLiteral("Font"), QStringLiteral("FontHole")), QStringLiteral("DejaVu Sans"));
+}
+
+// The page tabs and the font boxes (each face shown in its own colour) of the
+// settings can be read in a light and in a dark theme.
+void TestDesktop::settingsTextReadable_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light theme") << false;
+    QTest::newRow("dark theme") << true;
+}
+
+void TestDesktop::settingsTextReadable()
+{
+    QFETCH(bool, dark);
+    const QPalette before = QApplication::palette();
+    if (dark)
+        QApplication::setPalette(DarkPalette());
+    {
+        TestEnv env;
+        env.presetUser();
+        env.showMain();
+        runSetupDialog(env, [&](TfrmSetup *d) {
+            d->selectPage(5);
+            QStringList unreadable;
+            for (QToolButton *tab : d->tabPages) {
+                const double ratio = drawnTextContrast(tab, tab->rect().adjusted(3, 4, -3, -1));
+                if (ratio < 4.5)
+                    unreadable << QStringLiteral("%1 %2").arg(tab->text()).arg(ratio, 0, 'f', 1);
+            }
+            for (QComboBox *box : {d->cboFontQuestion, d->cboFontHole, d->cboFontAnswer, d->cboFontComment,
+                                   d->cboFontReference}) {
+                QStyleOptionComboBox option;
+                option.initFrom(box);
+                option.editable = box->isEditable();
+                const QRect field =
+                    box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+                const double ratio = drawnTextContrast(box, field);
+                if (ratio < 4.5)
+                    unreadable << QStringLiteral("%1 %2").arg(box->objectName()).arg(ratio, 0, 'f', 1);
+            }
+            d->cmdCancel->click();
+            QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
+        });
+    }
+    QApplication::setPalette(before);
 }
 
 QTEST_MAIN(TestDesktop)
