@@ -3,13 +3,12 @@
 #include "records/Importance.h"
 #include "records/RecordPaths.h"
 #include "records_support.h"
+#include "file_size_limit.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 class TestImportance : public QObject
 {
@@ -280,17 +279,14 @@ void TestImportance::failedCopyKeepsMarks()
     putBytes(f.imp(), content);
     // Files may not grow beyond 4 bytes: renaming and reading still work,
     // writing the new importance file fails half way.
-    struct rlimit old;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = old;
-    tiny.rlim_cur = 4;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     QString error;
-    const bool ok = AdjustImportance(f.imp(), f.scratch(), 7, false, &error);
-    const bool okByHand = SetImportance(f.imp(), f.scratch(), 9, 0);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool ok = true, okByHand = true;
+    {
+        const FileSizeLimit limit(4);
+        QVERIFY(limit.isSet());
+        ok = AdjustImportance(f.imp(), f.scratch(), 7, false, &error);
+        okByHand = SetImportance(f.imp(), f.scratch(), 9, 0);
+    }
 
     QVERIFY(!ok);
     QVERIFY(!okByHand);

@@ -5,13 +5,12 @@
 #include "platform/Random.h"
 #include "platform/TextFile.h"
 #include "records/RecordFile.h"
+#include "file_size_limit.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 #include <utime.h>
 
 namespace {
@@ -309,16 +308,13 @@ void TestRecordFile::writeFailureKeepsFileAndReports()
     RecordFile rec(path);
     rec.writeString(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("22"));
     // Files may not grow beyond 4 bytes: the new file cannot be written.
-    struct rlimit old;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = old;
-    tiny.rlim_cur = 4;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     QString error;
-    const bool saved = rec.save(&error);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool saved = true;
+    {
+        const FileSizeLimit limit(4);
+        QVERIFY(limit.isSet());
+        saved = rec.save(&error);
+    }
 
     QVERIFY(!saved);
     QVERIFY(error.contains(path));
