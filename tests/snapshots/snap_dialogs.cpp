@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QListWidget>
 
+#include "DarkPalette.h"
 #include "TestEnv.h"
 #include "platform/TextFile.h"
 #include "records/RecordPaths.h"
@@ -88,6 +89,14 @@ void snapshotResultDialogs(const QString &outDir)
     {
         TfrmResultError dlg(main);
         render(dlg, outDir + QStringLiteral("/result_error.png"));
+    }
+    {
+        // The marks keep their own colours in a dark theme.
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(DarkPalette());
+        TfrmResultError dlg(main);
+        render(dlg, outDir + QStringLiteral("/dark_result_error.png"));
+        QApplication::setPalette(before);
     }
     {
         // English to Japanese: the marks go character by character.

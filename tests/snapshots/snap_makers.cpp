@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
+#include "DarkPalette.h"
 #include "authoring/frmImport.h"
 #include "authoring/frmMakeQuestion.h"
 #include "platform/IniFile.h"
@@ -85,13 +86,19 @@ void snapshotMakers(const QString &outDir)
             "We have lived here for ten years.\t私たちはここに10年間住んでいます。\tfor&nbsp;+&nbsp;期間\tunit2\n")
                     .toUtf8());
         f.close();
-        TfrmImport window(settings, QString());
-        window.show();
-        QApplication::processEvents();
-        window.LoadImportFile(source);
-        QApplication::processEvents();
-        window.grab().save(outDir + QStringLiteral("/import.png"));
-        window.close();
+        const QPalette before = QApplication::palette();
+        for (const bool dark : {false, true}) {
+            if (dark)
+                QApplication::setPalette(DarkPalette());
+            TfrmImport window(settings, QString());
+            window.show();
+            QApplication::processEvents();
+            window.LoadImportFile(source);
+            QApplication::processEvents();
+            window.grab().save(outDir + (dark ? QStringLiteral("/dark_import.png") : QStringLiteral("/import.png")));
+            window.close();
+        }
+        QApplication::setPalette(before);
     }
     Platform::install(nullptr);
 }
