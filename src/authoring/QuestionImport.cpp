@@ -14,79 +14,105 @@ constexpr int kDetectRows = 50;
 
 bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 
-// Reads one row from `pos` (which it moves past the row's line end) and
-// counts the lines it passes.
-Row readRow(const QString &text, qsizetype &pos, int &line, QChar sep)
+// Reads rows of text with one separator. A field that starts with a quote
+// is quoted when a closing quote ends it (before the separator, the line end
+// or the end of the text); any other quote is text, so a sentence that
+// starts with one keeps it and a stray quote swallows no rows after it.
+class RowReader
 {
-    const qsizetype n = text.size();
-    const QChar quote = QLatin1Char('"');
-    Row row;
-    row.line = line;
-    const auto countBreaks = [&](qsizetype from, qsizetype to) {
-        for (qsizetype k = from; k < to; ++k) {
-            if (text.at(k) == QLatin1Char('\n')
-                || (text.at(k) == QLatin1Char('\r')
-                    && (k + 1 >= n || text.at(k + 1) != QLatin1Char('\n'))))
-                ++line;
-        }
-    };
-    for (;;) {
-        QString field;
-        if (pos < n && text.at(pos) == quote) {
-            ++pos;
-            for (;;) {
-                const qsizetype close = text.indexOf(quote, pos);
-                if (close < 0) {
-                    countBreaks(pos, n);
-                    field += QStringView(text).mid(pos);
-                    pos = n;
-                    row.unterminated = true;
-                    break;
-                }
-                countBreaks(pos, close);
-                field += QStringView(text).mid(pos, close - pos);
-                pos = close + 1;
-                if (pos < n && text.at(pos) == quote) {   // a doubled quote
-                    field += quote;
-                    ++pos;
-                    continue;
-                }
-                break;
-            }
-        }
-        // Unquoted text (or what follows a closing quote) up to the separator
-        // or the line end.
-        qsizetype end = pos;
-        while (end < n && text.at(end) != sep && !isLineEnd(text.at(end)))
-            ++end;
-        field += QStringView(text).mid(pos, end - pos);
-        pos = end;
-        row.fields << field;
-        if (pos >= n)
-            break;
-        if (text.at(pos) == sep) {
-            ++pos;
-            continue;
-        }
-        if (text.at(pos) == QLatin1Char('\r') && pos + 1 < n && text.at(pos + 1) == QLatin1Char('\n'))
-            ++pos;
-        ++pos;
-        ++line;
-        break;
+public:
+    RowReader(const QString &text, QChar sep)
+        : m_text(text), m_sep(sep), m_lastQuote(text.lastIndexOf(QLatin1Char('"')))
+    {
     }
-    return row;
-}
+
+    // Reads one row from `pos` (which it moves past the row's line end) and
+    // counts the lines it passes.
+    Row read(qsizetype &pos, int &line) const
+    {
+        Row row;
+        row.line = line;
+        for (;;) {
+            QString field;
+            if (!readQuoted(pos, line, field)) {
+                qsizetype end = pos;
+                while (end < m_text.size() && m_text.at(end) != m_sep && !isLineEnd(m_text.at(end)))
+                    ++end;
+                field = m_text.mid(pos, end - pos);
+                pos = end;
+            }
+            row.fields << field;
+            if (pos >= m_text.size())
+                break;
+            if (m_text.at(pos) == m_sep) {
+                ++pos;
+                continue;
+            }
+            if (m_text.at(pos) == QLatin1Char('\r') && pos + 1 < m_text.size()
+                && m_text.at(pos + 1) == QLatin1Char('\n'))
+                ++pos;
+            ++pos;
+            ++line;
+            break;
+        }
+        return row;
+    }
+
+private:
+    bool endsField(qsizetype at) const
+    {
+        return at >= m_text.size() || m_text.at(at) == m_sep || isLineEnd(m_text.at(at));
+    }
+
+    // A quoted field at `pos`: true with `pos` and `line` moved past it;
+    // false, with nothing moved, when there is none.
+    bool readQuoted(qsizetype &pos, int &line, QString &field) const
+    {
+        const QChar quote = QLatin1Char('"');
+        if (pos >= m_text.size() || m_text.at(pos) != quote || pos >= m_lastQuote)
+            return false;
+        QString value;
+        qsizetype at = pos + 1;
+        for (;;) {
+            const qsizetype close = m_text.indexOf(quote, at);
+            if (close < 0)
+                return false;
+            value += QStringView(m_text).mid(at, close - at);
+            at = close + 1;
+            if (at < m_text.size() && m_text.at(at) == quote) {   // a doubled quote
+                value += quote;
+                ++at;
+                continue;
+            }
+            if (!endsField(at))
+                return false;
+            break;
+        }
+        for (qsizetype k = pos; k < at; ++k)
+            if (m_text.at(k) == QLatin1Char('\n')
+                || (m_text.at(k) == QLatin1Char('\r') && (k + 1 >= at || m_text.at(k + 1) != QLatin1Char('\n'))))
+                ++line;
+        pos = at;
+        field = value;
+        return true;
+    }
+
+    const QString &m_text;
+    const QChar m_sep;
+    const qsizetype m_lastQuote;
+};
 
 bool isBlank(const Row &row)
 {
-    return row.fields.size() == 1 && !row.unterminated && row.fields.first().trimmed().isEmpty();
+    return row.fields.size() == 1 && row.fields.first().trimmed().isEmpty();
 }
 
 QVector<Row> readRows(const QString &text, qsizetype pos, int line, QChar sep, int limit = -1)
 {
     QVector<Row> rows;
+    const RowReader reader(text, sep);
     while (pos < text.size() && (limit < 0 || rows.size() < limit)) {
-        Row row = readRow(text, pos, line, sep);
+        Row row = reader.read(pos, line);
         if (!isBlank(row))
             rows.push_back(std::move(row));
     }
@@ -230,7 +256,7 @@ Table parse(const QString &text, QChar forced)
     if (d.hasColumns) {
         qsizetype pos = 0;
         int line = 0;
-        t.columnNames = readRow(d.columns, pos, line, t.separator).fields;
+        t.columnNames = RowReader(d.columns, t.separator).read(pos, line).fields;
         for (QString &name : t.columnNames)
             name = name.trimmed();
     }
@@ -487,11 +513,6 @@ Plan MakePlan(const Table &table, const Mapping &mapping, const Options &options
     };
     for (qsizetype r = options.firstRowNamesColumns ? 1 : 0; r < table.rows.size(); ++r) {
         const Row &row = table.rows.at(r);
-        if (row.unterminated) {
-            plan.skipped.push_back({row.line, QStringLiteral("引用符（\"）が閉じられていないため、"
-                                                             "ファイルの終わりまでが一つの欄になっています。")});
-            continue;
-        }
         QuestionDraft draft;
         draft.english = field(row, English);
         draft.japanese = field(row, Japanese);

@@ -2,7 +2,8 @@
 // Questions from the text files that spreadsheets and other flashcard
 // programs write: one question per row, fields separated by a tab, comma,
 // semicolon or vertical bar, quoted the usual CSV way (a field in double
-// quotes may hold the separator, line breaks and doubled quotes).
+// quotes may hold the separator, line breaks and doubled quotes). A quote
+// that does not enclose a whole field is text, as the file holds it.
 //
 // Such files may start with lines of the form "#key:value":
 //   #separator:tab       the separator (tab, comma, semicolon, pipe, space,
@@ -36,7 +37,6 @@ struct Row
 {
     int line = 0;          // line of the file the row starts on, from 1
     QStringList fields;    // as read, unquoted, not yet cleaned
-    bool unterminated = false;   // a quoted field ran to the end of the file
 };
 
 struct Table

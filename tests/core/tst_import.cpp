@@ -13,7 +13,7 @@ QStringList shown(const QVector<Row> &rows)
 {
     QStringList out;
     for (const Row &r : rows)
-        out << QString::number(r.line) + (r.unterminated ? QStringLiteral("!:") : QStringLiteral(":"))
+        out << QString::number(r.line) + QLatin1Char(':')
                    + r.fields.join(QLatin1Char('|')).replace(QStringLiteral("\r\n"), QStringLiteral("\\n"))
                          .replace(QLatin1Char('\n'), QStringLiteral("\\n"));
     return out;
@@ -99,18 +99,26 @@ void TestImport::parse_data()
     QTest::newRow("byte-order mark and blank lines")
         << "\xEF\xBB\xBF" "英語\t日本語\n\n   \ngo\t行く\n" << "\t" << false << 0 << -1 << false
         << QStringList{} << true << QStringList{"1:英語|日本語", "4:go|行く"};
-    QTest::newRow("quote never closed runs to the end")
+    // A quote that does not enclose a whole field is text, and the rows
+    // after it are read as they stand.
+    QTest::newRow("quote never closed is text")
         << "a,b\n\"c,d\ne,f\n" << "," << false << 0 << -1 << false << QStringList{} << false
-        << QStringList{"1:a|b", "2!:c,d\\ne,f\\n"};
+        << QStringList{"1:a|b", "2:\"c|d", "3:e|f"};
+    QTest::newRow("stray quote swallows no rows")
+        << "\"Hi\tやあ\ngo\t行く\n\"come\" here\t来る\n" << "\t" << false << 0 << -1 << false
+        << QStringList{} << false << QStringList{"1:\"Hi|やあ", "2:go|行く", "3:\"come\" here|来る"};
+    QTest::newRow("quoted line break, then a stray quote")
+        << "\"a\nb\",x\n\"c\nd\"e,y\n" << "," << false << 0 << -1 << false << QStringList{} << false
+        << QStringList{"1:a\\nb|x", "3:\"c", "4:d\"e|y"};
     QTest::newRow("a line starting with # that is no header line")
         << "#have to\tしなければならない\n" << "\t" << false << 0 << -1 << false << QStringList{}
         << false << QStringList{"1:#have to|しなければならない"};
     QTest::newRow("separator given as the character itself")
         << "#separator:|\ngo|行く|<b>verb</b>\n" << "|" << true << 1 << -1 << true << QStringList{}
         << false << QStringList{"2:go|行く|<b>verb</b>"};
-    QTest::newRow("text after a closing quote is kept")
-        << "\"a\"b,c\n" << "," << false << 0 << -1 << false << QStringList{} << false
-        << QStringList{"1:ab|c"};
+    QTest::newRow("a sentence that starts with a quote keeps it")
+        << "\"Hello,\" he said.\t「こんにちは」\n" << "\t" << false << 0 << -1 << false
+        << QStringList{} << false << QStringList{"1:\"Hello,\" he said.|「こんにちは」"};
     QTest::newRow("one column") << "go\ncome\n" << "\t" << false << 0 << -1 << false << QStringList{}
                                 << false << QStringList{"1:go", "2:come"};
     QTest::newRow("an ampersand alone is no HTML") << "A & B\tＡとＢ\n" << "\t" << false << 0 << -1
@@ -268,10 +276,12 @@ void TestImport::plan_data()
     QTest::newRow("line break inside a quoted field flattened")
         << "\"I have\na pen.\",\"私は\nペン\"\n" << mapping(0, 1) << false << false
         << QStringList{"#キーワードなし|I have a pen.|私は ペン|コメントはありません||"} << QStringList{};
-    QTest::newRow("unclosed quote reported")
+    QTest::newRow("unclosed quote loses no row")
         << "go,行く\n\"come,来る\nrun,走る\n" << mapping(0, 1) << false << false
-        << QStringList{"#キーワードなし|go|行く|コメントはありません||"}
-        << QStringList{"2:引用符（\"）が閉じられていないため、ファイルの終わりまでが一つの欄になっています。"};
+        << QStringList{"#キーワードなし|go|行く|コメントはありません||",
+                       "#キーワードなし|\"come|来る|コメントはありません||",
+                       "#キーワードなし|run|走る|コメントはありません||"}
+        << QStringList{};
     QTest::newRow("mapped column past the row's end")
         << "go\t行く\tc\ncome\t来る\n" << mapping(0, 1, 2) << false << false
         << QStringList{"#キーワードなし|go|行く|c||", "#キーワードなし|come|来る|コメントはありません||"}
