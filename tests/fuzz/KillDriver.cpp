@@ -489,7 +489,7 @@ int loop(int rounds, int maxDelayMs)
         return 1;
     }
     const QString folder = dir.path();
-    QRandomGenerator rng(quint32(QDateTime::currentMSecsSinceEpoch()));
+    QRandomGenerator rng{quint32(QDateTime::currentMSecsSinceEpoch())};
     const QString self = QCoreApplication::applicationFilePath();
     int kills = 0;
     for (int round = 0; round < rounds; ++round) {
