@@ -138,6 +138,21 @@ QStringList filesBelow(const QString &folder)
     return out;
 }
 
+bool fitsOnDisk(const QString &entry)
+{
+    return QFile::encodeName(entry).size() <= 255;
+}
+
+bool sameLines(const QStringList &a, const QStringList &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i)
+        if (!TextFile::sameText(a.at(i), b.at(i)))
+            return false;
+    return true;
+}
+
 QString shown(const QString &text)
 {
     QString s = text.left(200);

@@ -73,8 +73,14 @@ private:
 // Writes bytes to a file (creating its folder); aborts when it cannot.
 void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
+// File systems take names of at most 255 bytes; a save under a longer name
+// may fail (with a message), but must not land anywhere else.
+bool fitsOnDisk(const QString &entry);
 // Every file below `folder` (relative names, sorted).
 QStringList filesBelow(const QString &folder);
+// The same lines once the one-way characters are folded to the twins a
+// CP932 file gives back (TextFile::sameText line by line).
+bool sameLines(const QStringList &a, const QStringList &b);
 // A short printable form of a text for failure messages.
 QString shown(const QString &text);
 

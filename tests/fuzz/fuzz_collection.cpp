@@ -195,8 +195,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString saved = folder + QStringLiteral("Saved.txt");
         QString message;
         if (SaveQuestionRecords(saved, rows, &message)) {
+            // A new file is CP932, where the one-way characters read back
+            // as their twins.
             QStringList back;
-            FUZZ_CHECK(TextFile::readLines(saved, back) && back == written,
+            FUZZ_CHECK(TextFile::readLines(saved, back) && sameLines(back, written),
                        QStringLiteral("saved rows read back"));
         }
     }
