@@ -34,8 +34,12 @@ bool RewriteInPlace(const QString &path, const QByteArray &bytes, QString *error
         return fail(FileError::message(QStringLiteral("書き込めません"), path, file.errorString()));
     const QByteArray old = file.readAll();
 
-    QTemporaryFile backup(QDir::tempPath() + QStringLiteral("/ulvendo-")
-                          + QFileInfo(path).fileName() + QStringLiteral("-XXXXXX.bak"));
+    // The backup is named after the file, unless that makes too long a name.
+    QString backupName = QStringLiteral("ulvendo-") + QFileInfo(path).fileName()
+                         + QStringLiteral("-XXXXXX.bak");
+    if (QFile::encodeName(backupName).size() > 255)
+        backupName = QStringLiteral("ulvendo-XXXXXX.bak");
+    QTemporaryFile backup(QDir::tempPath() + QLatin1Char('/') + backupName);
     if (!backup.open() || backup.write(old) != old.size() || !backup.flush()
         || ::fsync(backup.handle()) != 0)
         return fail(FileError::message(QStringLiteral("書き込めません"), path, backup.errorString())

@@ -756,13 +756,22 @@ Encoding fileEncoding(const QString &path)
 
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
+    // File systems take names of at most 255 bytes. The atomic rewrite of an
+    // existing file renames a temporary file named after it plus "." and six
+    // characters; where that name would be too long, the file is rewritten
+    // in place, carefully (InPlaceRewrite.h).
+    constexpr qsizetype kNameMax = 255;
+    constexpr qsizetype kTemporarySuffix = 7;
+    const QFileInfo existing(path);
+    const qsizetype nameBytes = QFile::encodeName(existing.fileName()).size();
+    if (nameBytes <= kNameMax && nameBytes + kTemporarySuffix > kNameMax && existing.isFile())
+        return RewriteInPlace(path, bytes, error);
     // Unbuffered, so that a short write (disk full, size limit) is seen here
     // instead of being lost in a buffer flush.
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         // The folder takes no new file, the file itself may be written: a
         // careful rewrite in place (InPlaceRewrite.h) instead of the atomic one.
-        const QFileInfo existing(path);
         if (existing.isFile() && existing.isWritable())
             return RewriteInPlace(path, bytes, error);
         setError(error, fileError(QStringLiteral("書き込めません"), path, f.errorString()));

@@ -20,6 +20,8 @@ private slots:
     void folderWithoutNewFiles_data();
     void folderWithoutNewFiles();
     void failedWriteRestoresAndKeepsBackup();
+    void longFileNames_data();
+    void longFileNames();
 };
 
 namespace {
@@ -116,6 +118,41 @@ void TestInPlaceRewrite::failedWriteRestoresAndKeepsBackup()
     const QString backup = error.mid(at + 4);
     QCOMPARE(bytesOf(backup), old);
     QVERIFY(QFile::remove(backup));
+}
+
+void TestInPlaceRewrite::longFileNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("storable");
+    // The atomic rewrite's temporary name is the name plus 7 bytes.
+    QTest::newRow("248 bytes") << QString(244, QLatin1Char('n')) + QStringLiteral(".dat") << true;
+    QTest::newRow("249 bytes") << QString(245, QLatin1Char('n')) + QStringLiteral(".dat") << true;
+    QTest::newRow("255 bytes") << QString(251, QLatin1Char('n')) + QStringLiteral(".dat") << true;
+    QTest::newRow("254 bytes, kanji") << QString(83, QChar(0x6F22)) + QStringLiteral("_.dat") << true;
+    QTest::newRow("256 bytes") << QString(252, QLatin1Char('n')) + QStringLiteral(".dat") << false;
+}
+
+// A file whose name is too long for the temporary name beside it is still
+// rewritten, every time; a name the file system cannot take is refused
+// with a message that says so.
+void TestInPlaceRewrite::longFileNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, storable);
+    QTemporaryDir dir;
+    const QString file = dir.path() + QLatin1Char('/') + name;
+    for (const QByteArray &bytes : {QByteArray("[a]\r\nx=1\r\n"), QByteArray("[a]\r\nx=22\r\n"),
+                                    QByteArray("[b]\r\n")}) {
+        QString error;
+        QCOMPARE(TextFile::writeBytes(file, bytes, &error), storable);
+        if (!storable) {
+            QVERIFY2(error.contains(QStringLiteral("名前が長すぎます")), qPrintable(error));
+            QVERIFY(QDir(dir.path()).isEmpty());
+            return;
+        }
+        QCOMPARE(bytesOf(file), bytes);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
 }
 
 QTEST_GUILESS_MAIN(TestInPlaceRewrite)

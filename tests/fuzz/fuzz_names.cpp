@@ -10,7 +10,6 @@
 #include "settings/Users.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 using namespace Fuzz;
@@ -24,13 +23,6 @@ bool hasControl(const QString &s)
             || c == QChar::ParagraphSeparator)
             return true;
     return false;
-}
-
-// File systems take names of at most 255 bytes; a longer one may fail (with
-// a message), but must not land anywhere else.
-bool fitsOnDisk(const QString &entry)
-{
-    return QFile::encodeName(entry).size() <= 255;
 }
 
 // Exactly one new entry, `entry`, directly inside `folder`.
