@@ -42,8 +42,10 @@ bool AddRecentFile(const Settings &s, RecentList list, const QString &path, bool
     const QString name = Paths::fileName(path);
     IniFile ini(s.setupIniPath());
     const int count = ini.readCount(k.section, k.countKey);
+    // An entry written with a folder is the entry of its file name, as the
+    // lists show it (RecentFileNames), so the name is never listed twice.
     for (int i = 1; i <= count; ++i)
-        if (ini.readString(k.section, QString::number(i), QString()) == name)
+        if (Paths::fileName(ini.readString(k.section, QString::number(i), QString())) == name)
             return true;
 
     ini.writeInt(k.section, k.countKey, count + 1);

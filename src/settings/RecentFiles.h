@@ -15,7 +15,8 @@ enum class RecentList { Question, Reference };
 QStringList RecentFileNames(const Settings &s, RecentList list);
 
 // Adds a file that is used for a drill. When no entry equals its file name
-// (exact, case-sensitive text) the count grows by one, the name is written
+// (exact, case-sensitive text; an entry holding a folder is taken by its
+// file name, as RecentFileNames lists it) the count grows by one, the name is written
 // under the new count and the full path under the name in the path section,
 // and *added is set true (the caller appends the name to its drop-down).
 // When an entry matches nothing is written. False with *error when the file

@@ -498,6 +498,15 @@ private slots:
         setKey(QStringLiteral("Question"), QStringLiteral("1"), QStringLiteral("C:\\data\\Old.txt"));
         setKey(QStringLiteral("Question"), QStringLiteral("2"), QStringLiteral("/home/x/New.txt"));
         QCOMPARE(RecentFileNames(m_s, RecentList::Question), QStringList({"Old.txt", "New.txt"}));
+        // Such an entry is the entry of its file name: using that file adds
+        // no second "Old.txt" to the list.
+        bool added = true;
+        QVERIFY(AddRecentFile(m_s, RecentList::Question, QStringLiteral("/d/Old.txt"), &added));
+        QVERIFY(!added);
+        QVERIFY(AddRecentFile(m_s, RecentList::Question, QStringLiteral("/home/x/New.txt"), &added));
+        QVERIFY(!added);
+        QCOMPARE(RecentFileNames(m_s, RecentList::Question), QStringList({"Old.txt", "New.txt"}));
+        QCOMPARE(key(QStringLiteral("Question"), QStringLiteral("DicCount")), QStringLiteral("2"));
     }
 
     void recentReset()
