@@ -25,19 +25,6 @@ namespace {
 
 const QPair<QString, QString> kShowNoResult{QStringLiteral("ShowResult"), QStringLiteral("0")};
 
-void runSetupDialog(TestEnv &env, const std::function<void(TfrmSetup *)> &act)
-{
-    bool ran = false;
-    env.platform.dialogHandlers.enqueue([&](QDialog *d) {
-        auto *dlg = qobject_cast<TfrmSetup *>(d);
-        QVERIFY(dlg);
-        ran = true;
-        act(dlg);
-    });
-    env.find<QAction>(QStringLiteral("cmdSetup"))->trigger();
-    QVERIFY(ran);
-}
-
 // Every action of the menu bar, the menus' own included.
 QList<QAction *> menuBarActions(QMenuBar *bar)
 {
@@ -176,7 +163,7 @@ void TestDesktop::builtInVoiceLeavesTheCompanionAlone()
     env.writeSetup(QStringLiteral("Setup"), QStringLiteral("VoiceOn"), QStringLiteral("1"));
     env.writeSetup(QStringLiteral("Setup"), QStringLiteral("UseBuiltInVoice"), QStringLiteral("1"));
     env.writeSetup(QStringLiteral("Setup"), QStringLiteral("ShowResult"), QStringLiteral("0"));
-    env.writeSetup(QStringLiteral("File Path"), QStringLiteral("SorbellPath"), env.path(QStringLiteral("qvt.exe")));
+    env.presetCompanion();   // a companion that could be started
     env.showMain();
     startDrill(env, 1);
     answer(env, QStringLiteral("wrong"));
@@ -219,13 +206,10 @@ void TestDesktop::voicePage()
     if (!stored.isEmpty())
         env.writeSetup(QStringLiteral("Setup"), QStringLiteral("UseBuiltInVoice"), stored);
     env.writeSetup(QStringLiteral("Setup"), QStringLiteral("VoiceOn"), QStringLiteral("1"));
-    if (companionSet) {
-        QFile exe(env.path(QStringLiteral("qvt.exe")));
-        QVERIFY(exe.open(QIODevice::WriteOnly));
-        env.writeSetup(QStringLiteral("File Path"), QStringLiteral("SorbellPath"), exe.fileName());
-    }
+    if (companionSet)
+        env.presetCompanion();
     env.showMain();
-    runSetupDialog(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         QCOMPARE(d->rbBuiltInVoice->isChecked(), builtInChosen);
         QCOMPARE(d->rbCompanionVoice->isChecked(), !builtInChosen);
         QCOMPARE(!d->pnlNoVoice->isHidden(), noVoiceShown);
@@ -260,7 +244,7 @@ void TestDesktop::voicePageOpensTheInstalledHelp()
     env.copySampleData();
     QVERIFY(env.copyFile(QStringLiteral(ULVENDO_SOURCE_DATA_DIR "/Ulvendo.hlp"), QStringLiteral("Ulvendo.hlp")));
     env.showMain();
-    runSetupDialog(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         QVERIFY(d->lblHomepage->text().contains(QStringLiteral("ヘルプ")));
         emit d->lblHomepage->linkActivated(QStringLiteral("voice"));
         d->cmdCancel->click();
@@ -581,7 +565,7 @@ void TestDesktop::fontBoxesShowTheFamilyUsed()
     TfrmMain *w = env.showMain();
     const QString used = QFontInfo(w->moQuestion->font()).family();
     env.platform.families = QStringList{QStringLiteral("DejaVu Sans"), ScreenFamily(QStringLiteral("ＭＳ Ｐゴシック"))};
-    runSetupDialog(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         QCOMPARE(d->cboFontQuestion->currentText(), ScreenFamily(QStringLiteral("ＭＳ Ｐゴシック")));
         QCOMPARE(d->cboFontQuestion->currentText(), used);
         d->cboFontHole->setCurrentIndex(d->cboFontHole->findText(QStringLiteral("DejaVu Sans")));
@@ -610,7 +594,7 @@ void TestDesktop::settingsTextReadable()
         TestEnv env;
         env.presetUser();
         env.showMain();
-        runSetupDialog(env, [&](TfrmSetup *d) {
+        env.runSetup([&](TfrmSetup *d) {
             d->selectPage(5);
             QStringList unreadable;
             for (QToolButton *tab : d->tabPages) {

@@ -764,9 +764,7 @@ void TestMainWindow::companionOff()
 {
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
-    QDir().mkpath(env.path("sorbell"));
-    QFile(env.path("sorbell/qvt.exe")).open(QIODevice::WriteOnly);
-    env.writeSetup("File Path", "SorbellPath", env.path("sorbell/qvt.exe"));
+    env.presetCompanion();
     env.writeSetup("Setup", "VoiceOn", "0");
     env.showMain();
     // The position is handed over whenever an available companion is set,
@@ -780,10 +778,7 @@ void TestMainWindow::companionOn()
 {
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
-    const QString exe = env.path("sorbell/qvt.exe");
-    QDir().mkpath(env.path("sorbell"));
-    QFile(exe).open(QIODevice::WriteOnly);
-    env.writeSetup("File Path", "SorbellPath", exe);
+    const QString exe = env.presetCompanion();
     env.writeSetup("Setup", "VoiceOn", "1");
     env.writeSetup("Setup", "SavePosition", "1");
     env.writeSetup("Setup", "SaveSize", "1");
@@ -811,10 +806,7 @@ void TestMainWindow::companionGetsTheShownWindow()
 {
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
-    const QString exe = env.path("sorbell/qvt.exe");
-    QDir().mkpath(env.path("sorbell"));
-    QFile(exe).open(QIODevice::WriteOnly);
-    env.writeSetup("File Path", "SorbellPath", exe);
+    env.presetCompanion();
     TfrmMain *w = env.showMain();
     QVERIFY(w->isMaximized());
     const QRect screen = w->screen()->availableGeometry();

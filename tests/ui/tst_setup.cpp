@@ -31,20 +31,6 @@
 
 namespace {
 
-// Opens the settings dialog from the menu and runs `act` inside it.
-void runSetup(TestEnv &env, const std::function<void(TfrmSetup *)> &act)
-{
-    bool ran = false;
-    env.platform.dialogHandlers.enqueue([&](QDialog *d) {
-        auto *dlg = qobject_cast<TfrmSetup *>(d);
-        QVERIFY(dlg);
-        ran = true;
-        act(dlg);
-    });
-    env.find<QAction>(QStringLiteral("cmdSetup"))->trigger();
-    QVERIFY(ran);
-}
-
 QByteArray bytesOf(const QString &path)
 {
     QByteArray b;
@@ -70,15 +56,6 @@ void clickRow(QTreeWidget *list, int row)
     QTreeWidgetItem *it = list->topLevelItem(row);
     list->setCurrentItem(it);
     emit list->itemClicked(it, 0);
-}
-
-QString makeCompanion(TestEnv &env, const QString &name)
-{
-    QDir().mkpath(env.path("sorbell"));
-    const QString exe = env.path("sorbell/" + name);
-    QFile f(exe);
-    f.open(QIODevice::WriteOnly);
-    return exe;
 }
 
 } // namespace
@@ -139,7 +116,7 @@ void TestSetup::showsTheSettings()
     env.writeSetup("File Path", "defDictionaryFilePath", "/data/辞書.txt");
     env.showMain();
 
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         QCOMPARE(d->windowTitle(), QStringLiteral("基本設定"));
         QCOMPARE(d->currentPage(), 0);
         QCOMPARE(d->tabPages.size(), 9);
@@ -182,7 +159,7 @@ void TestSetup::timeBoxAndUserPageLayout()
     env.presetUser(QStringLiteral("taro"));
     TfrmMain *w = env.showMain();
     w->settings.TimeLimit = 25; // chosen earlier in this run, the limit now off
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         QVERIFY(!d->txtTime->isEnabled());
         QCOMPARE(d->txtTime->text(), QStringLiteral("25"));
         d->chkShowUser->click();
@@ -199,7 +176,7 @@ void TestSetup::enablingRules()
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
     env.showMain();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         // Time limit: off at start, ticking fills in the seconds.
         QVERIFY(!d->txtTime->isEnabled() && !d->udTime->isEnabled());
         d->chkTimerOn->click();
@@ -251,7 +228,7 @@ void TestSetup::okWritesAndApplies()
     TfrmMain *w = env.showMain();
     const QString question = env.path("q/Exam.txt");
     env.platform.fileAnswers.enqueue(question);
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkTimerOn->click();
         d->txtTime->setText(QStringLiteral("12"));
         d->chkIgnoreCase->click();
@@ -312,7 +289,7 @@ void TestSetup::cancelWritesNothing()
     TfrmMain *w = env.showMain();
     const QByteArray setupBefore = bytesOf(env.userFolder() + "Setup.ini");
     const QByteArray userBefore = bytesOf(env.path("User.ini"));
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkShowResult->click();
         d->chkShowComment->click();
         d->chkShowUser->click();
@@ -335,7 +312,7 @@ void TestSetup::refusedNumberChangesNothing()
     env.presetUser(QStringLiteral("taro"));
     TfrmMain *w = env.showMain();
     const QByteArray before = bytesOf(env.userFolder() + "Setup.ini");
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkIgnoreCase->click();
         d->cboFontCommentSize->setEditText(QStringLiteral("大"));
         d->cmdOk->click();
@@ -360,7 +337,7 @@ void TestSetup::untickedSoundForgetsItsFile()
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
     TfrmMain *w = env.showMain();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         QCOMPARE(d->txtAtariSoundFile->text(), env.path("hit.wav"));
         QVERIFY(d->cmdTryAtariSoundFile->isEnabled());
         d->cmdTryAtariSoundFile->click();
@@ -384,7 +361,7 @@ void TestSetup::untickedSoundForgetsItsFile()
     QCOMPARE(env.readSetup("Setup", "FinishOn"), QStringLiteral("1"));
     QCOMPARE(env.readSetup("File Path", "FinishSoundFile"), env.path("finish.wav"));
     QCOMPARE(w->settings.AtariSoundFile, QString());
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkAtariOn->click();
         QVERIFY(d->txtAtariSoundFile->text().isEmpty());
         QVERIFY(!d->cmdTryAtariSoundFile->isEnabled());
@@ -401,7 +378,7 @@ void TestSetup::changeColorUntickedKeepsItsChoice()
     env.writeSetup("Setup", "ChangeColorPercent", "40");
     env.writeSetup("Color", "ChangeColor", "16711680");
     TfrmMain *w = env.showMain();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkChangeColorOn->click();
         d->cmdOk->click();
     });
@@ -417,7 +394,7 @@ void TestSetup::colours()
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
     TfrmMain *w = env.showMain();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         env.platform.colorAnswers.enqueue(QColor(0, 0, 255));
         d->cmdFontCommentColor->click();
         QCOMPARE(d->cboFontComment->palette().color(QPalette::Text), QColor(0, 0, 255));
@@ -456,12 +433,12 @@ void TestSetup::companionAvailability()
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
     if (!file.isEmpty())
-        makeCompanion(env, file);
+        env.makeCompanion(file);
     env.writeSetup("File Path", "SorbellPath", env.path("sorbell/" + pathName));
     env.writeSetup("Setup", "VoiceOn", "1");
     env.writeSetup("Setup", "AutoVoiceOn", "1");
     env.showMain();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         QCOMPARE(d->SorbellAvailable, available);
         QCOMPARE(d->pnlInfo->isHidden(), available);
         QCOMPARE(d->chkVoiceOn->isEnabled(), available);
@@ -477,9 +454,9 @@ void TestSetup::choosingTheCompanion()
 {
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
-    const QString good = makeCompanion(env, "qvt.exe");
+    const QString good = env.makeCompanion();
     env.showMain();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->rbCompanionVoice->click(); // the built-in voice is chosen until then
         QVERIFY(!d->pnlInfo->isHidden() && !d->chkVoiceOn->isEnabled());
         env.platform.fileAnswers.enqueue(good);
@@ -512,11 +489,10 @@ void TestSetup::companionOnConfirming()
 {
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
-    const QString exe = makeCompanion(env, "qvt.exe");
-    env.writeSetup("File Path", "SorbellPath", exe);
+    const QString exe = env.presetCompanion();
     TfrmMain *w = env.showMain();
     env.platform.clear();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkVoiceOn->click();
         d->cmdOk->click();
     });
@@ -528,7 +504,7 @@ void TestSetup::companionOnConfirming()
     QCOMPARE(env.readIni("sorbell/Setup.ini", "Setup", "top"), QString::number(frame.y() + frame.height()));
 
     env.platform.clear();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkVoiceOn->click();
         d->cmdOk->click();
     });
@@ -543,7 +519,7 @@ void TestSetup::registerAndSwitchUser()
     env.presetUser(QStringLiteral("taro"));
     env.writeSetup("Setup", "IgnoreCase", "1");
     TfrmMain *w = env.showMain();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkShowUser->click();
         d->txtUserName->setText(QStringLiteral("次郎"));
         d->cmdAddUserName->click();
@@ -564,7 +540,7 @@ void TestSetup::registerAndSwitchUser()
     QVERIFY(QFileInfo(env.path("次郎")).isDir());
     QCOMPARE(w->settings.UserName, QStringLiteral("taro"));
 
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkShowUser->click();
         d->cboUserName->setCurrentIndex(1);
         d->cmdOk->click();
@@ -585,7 +561,7 @@ void TestSetup::usersThatCannotBeFolders()
     env.writeUserIni("User", "UserNum", "2");
     env.writeUserIni("User", "2", "../x");
     TfrmMain *w = env.showMain();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkShowUser->click();
         // A registered name again: listed once, its count kept.
         d->txtUserName->setText(QStringLiteral("taro"));
@@ -627,7 +603,7 @@ void TestSetup::fileResetSurvivesCancel()
     env.writeSetup("Reference", "1", "r.txt");
     TfrmMain *w = env.showMain();
     QVERIFY(w->cboQuestionFile->count() >= 2);
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->cmdFileReset->click();
         d->cmdCancel->click();
     });
@@ -649,7 +625,7 @@ void TestSetup::planEditing()
     env.writeSetup("Plan", "PlanNum", "1");
     env.writeSetup("Plan", "0", "英検,2001/3/12");
     env.showMain();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->selectPage(6);
         QVERIFY(!d->grpPlan->isHidden());
         QVERIFY(d->cmdAdd->isDefault());
@@ -708,7 +684,7 @@ void TestSetup::planRefusals()
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
     env.showMain();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkPlanOn->click();
         d->cmdAdd->click();
         QCOMPARE(env.platform.messages(), QStringList({"目的が記入されていません"}));
@@ -752,14 +728,14 @@ void TestSetup::planCancelDiscards()
     env.writeSetup("Plan", "PlanNum", "1");
     env.writeSetup("Plan", "0", "英検,2001/3/12");
     env.showMain();
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         clickRow(d->lstItem, 0);
         d->cmdDelete->click();
         d->cmdCancel->click();
     });
     QCOMPARE(env.readSetup("Plan", "PlanNum"), QStringLiteral("1"));
     // PlanOn unticked keeps the goals: OK writes them all the same.
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         QVERIFY(d->grpPlan->isHidden());
         d->cmdOk->click();
     });
@@ -782,7 +758,7 @@ void TestSetup::countdown()
     QCOMPARE(env.readSetup("Plan", "PlanNum"), QStringLiteral("2"));
 
     // Plan off: the panel stays empty with goals stored.
-    runSetup(env, [&](TfrmSetup *d) {
+    env.runSetup([&](TfrmSetup *d) {
         d->chkPlanOn->click();
         d->cmdOk->click();
     });

@@ -129,10 +129,7 @@ void TestX11Windows::companionGetsTheShownWindow()
 {
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
-    const QString exe = env.path("sorbell/qvt.exe");
-    QDir().mkpath(env.path("sorbell"));
-    QFile(exe).open(QIODevice::WriteOnly);
-    env.writeSetup("File Path", "SorbellPath", exe);
+    env.presetCompanion();
     TfrmMain *w = env.showMain(); // nothing recorded: maximised
     QVERIFY(waitForFrame(w));
     QTest::qWait(300);

@@ -6,10 +6,12 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/TextFile.h"
+#include "settings/frmSetup.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtTest>
 
 TestEnv::TestEnv(const QString &subfolder)
 {
@@ -143,4 +145,34 @@ void TestEnv::closeMain()
     else if (m_main->FirstShowDone)
         m_main->FormClose();
     m_main.reset();
+}
+
+QString TestEnv::makeCompanion(const QString &name)
+{
+    QDir().mkpath(path(QStringLiteral("sorbell")));
+    const QString exe = path(QStringLiteral("sorbell/") + name);
+    QFile f(exe);
+    if (!f.open(QIODevice::WriteOnly))
+        qFatal("cannot create the companion file");
+    return exe;
+}
+
+QString TestEnv::presetCompanion()
+{
+    const QString exe = makeCompanion();
+    writeSetup(QStringLiteral("File Path"), QStringLiteral("SorbellPath"), exe);
+    return exe;
+}
+
+void TestEnv::runSetup(const std::function<void(TfrmSetup *)> &act)
+{
+    bool ran = false;
+    platform.dialogHandlers.enqueue([&](QDialog *d) {
+        auto *dlg = qobject_cast<TfrmSetup *>(d);
+        QVERIFY(dlg);
+        ran = true;
+        act(dlg);
+    });
+    find<QAction>(QStringLiteral("cmdSetup"))->trigger();
+    QVERIFY(ran);
 }

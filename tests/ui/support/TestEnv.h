@@ -14,6 +14,7 @@
 //   env.tickDate();                   // one date-timer tick
 //   env.closeMain();                  // shutdown runs, the window is destroyed
 //   env.readSetup("Toolbar", "StatusBar");
+//   env.runSetup([](TfrmSetup *d) { ...; d->cmdOk->click(); });
 //
 // The destructor closes a window still open and uninstalls platform and clock.
 #include "app/frmMain.h"
@@ -21,7 +22,10 @@
 #include "platform/ScriptedPlatform.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
+
+class TfrmSetup;
 
 class TestEnv
 {
@@ -59,6 +63,13 @@ public:
     QString readIni(const QString &relative, const QString &section, const QString &key,
                     const QString &def = QString()) const;
 
+    // An empty file standing for the companion program at sorbell/<name>
+    // (the folder created); its path.
+    QString makeCompanion(const QString &name = QStringLiteral("qvt.exe"));
+    // makeCompanion() set up as the companion in the preset user's Setup.ini
+    // ([File Path] SorbellPath); its path.
+    QString presetCompanion();
+
     // Files: lines written with CR LF as the program writes its own files
     // (CP932 when it holds them exactly), or a copy of an existing file.
     bool writeLines(const QString &relative, const QStringList &lines);
@@ -85,6 +96,10 @@ public:
     void tickDate(int count = 1);
     // Closes the main window (shutdown runs) and destroys it.
     void closeMain();
+
+    // Opens the settings dialog from the menu (cmdSetup) and runs `act` in
+    // it; `act` closes it. The test fails when no settings dialog opened.
+    void runSetup(const std::function<void(TfrmSetup *)> &act);
 
 private:
     QTemporaryDir m_dir;
