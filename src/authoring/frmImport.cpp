@@ -180,6 +180,9 @@ TfrmImport::TfrmImport(Settings &settings, const QString &target, QWidget *paren
         connect(c, qOverload<int>(&QComboBox::activated), this, &TfrmImport::MappingChange);
     connect(cmdSwap, &QPushButton::clicked, this, &TfrmImport::cmdSwapClick);
     FinishMaker(kWidth, kHeight);
+    // Another collection from the list: what its encoding can hold decides
+    // the rows (the target follows the list first).
+    connect(cboQuestionFile, &QComboBox::currentTextChanged, this, &TfrmImport::followTarget);
     clearSource();
 }
 
@@ -312,14 +315,22 @@ void TfrmImport::cmdSwapClick()
     refresh();
 }
 
-void TfrmImport::refresh()
+Options TfrmImport::options() const
 {
     Options options;
     options.html = chkHtml->isChecked();
     options.firstRowNamesColumns = chkHeaderRow->isChecked();
     options.encoding = TextFile::fileEncoding(m_target);
+    return options;
+}
+
+void TfrmImport::refresh()
+{
+    const Options options = this->options();
     const Mapping m = mapping();
     m_plan = MakePlan(m_table, m, options);
+    m_planOptions = options;
+    m_planMapping = m;
 
     // The preview: the first rows, each field as it would be written, and
     // the role of each column in its heading.
@@ -362,6 +373,15 @@ void TfrmImport::refresh()
                              ? QString()
                              : QStringLiteral("文字コード ： %1　　%2 行")
                                    .arg(m_encoding, withCommas(m_table.rows.size())));
+}
+
+void TfrmImport::followTarget()
+{
+    const Options now = options();
+    if (!(mapping() == m_planMapping) || now.html != m_planOptions.html
+        || now.firstRowNamesColumns != m_planOptions.firstRowNamesColumns
+        || now.encoding != m_planOptions.encoding)
+        refresh();
 }
 
 void TfrmImport::clearSource()
@@ -415,7 +435,10 @@ void TfrmImport::cmdAddClick()
         ShowError(QStringLiteral("英文と日本語訳に同じ列が指定されています。"));
         return;
     }
-    refresh();   // the collection may have changed since the plan was made
+    // The plan is what the preview shows. Another window or program may
+    // have rewritten the collection since, in an encoding that holds more or
+    // fewer of the rows: then it is made again (and shown).
+    followTarget();
     if (m_plan.drafts.isEmpty()) {
         ShowError(QStringLiteral("取り込める問題がありません。\n"
                                  "「取り込まない行とその理由」を確かめてください。"));

@@ -62,6 +62,11 @@ private:
     void parse(QChar forcedSeparator);
     void setMapping(const Import::Mapping &m);
     void refresh();
+    // The options the boxes and the target's encoding give now.
+    Import::Options options() const;
+    // refresh() when the plan was made from other options or another
+    // mapping (of the collection, only its encoding counts).
+    void followTarget();
     // "列1", or "列1 （name）" when the file names the column.
     QStringList columnLabels() const;
     void clearSource();
@@ -74,6 +79,9 @@ private:
     QString m_encoding;        // name of its encoding, for the learner
     Import::Table m_table;
     Import::Plan m_plan;
+    // What the plan was made from.
+    Import::Options m_planOptions;
+    Import::Mapping m_planMapping;
 };
 
 // Shows the import window modally over `parent`, adding to `target` at first.

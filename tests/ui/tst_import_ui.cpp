@@ -7,6 +7,8 @@
 #include "authoring/frmImport.h"
 #include "authoring/frmMakeQuestion.h"
 #include "platform/IniFile.h"
+#include "platform/Paths.h"
+#include "settings/RecentFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -109,6 +111,8 @@ private slots:
     void refusals_data();
     void refusals();
     void failedWriteLeavesNoFile();
+    void planFollowsTheCollection_data();
+    void planFollowsTheCollection();
 };
 
 void TestImportUi::openedFromMenuAndMaker_data()
@@ -387,6 +391,44 @@ void TestImportUi::failedWriteLeavesNoFile()
         QCOMPARE(w->txtImportFile->text(), source);
     });
     QVERIFY(!QFile::exists(target));
+}
+
+void TestImportUi::planFollowsTheCollection_data()
+{
+    QTest::addColumn<bool>("fromList");   // else another program rewrites the collection
+    QTest::newRow("UTF-8 collection picked from the list") << true;
+    QTest::newRow("collection rewritten as UTF-8 after the preview") << false;
+}
+
+// What the preview lists as refused is what the import refuses: the rows
+// follow the encoding of the collection they go to.
+void TestImportUi::planFollowsTheCollection()
+{
+    QFETCH(bool, fromList);
+    const QString source = writeSource(QStringLiteral("e.tsv"), QStringLiteral("smile\t笑顔😀\nlaugh\t笑う\n").toUtf8());
+    const QByteArray utf8 = QByteArray("\xEF\xBB\xBF") + crlf({"#k", "go", "c", "c", "", ""});
+    const QString other = writeSource(QStringLiteral("utf8.txt"), utf8);
+    QVERIFY(AddRecentFile(fx->main->settings, RecentList::Question, other));
+    const QString target = fromList ? other : fx->collection;
+    inImport([&](TfrmImport *w) {
+        choose(w, source);
+        QCOMPARE(listTexts(w->lstSkipped),
+                 QStringList{"1 行目 ： " + TextFile::unstorableMessage(QStringLiteral("日本語訳"), QStringLiteral("😀"))});
+        if (fromList) {
+            w->cboQuestionFile->setCurrentIndex(w->cboQuestionFile->findText(QStringLiteral("utf8.txt")));
+            QCOMPARE(listTexts(w->lstSkipped), QStringList());
+        } else {
+            writeSource(QStringLiteral("sample.txt"), utf8);
+        }
+        fx->platform.clear();
+        w->cmdAdd->click();
+        QCOMPARE(fx->platform.messages(),
+                 QStringList{QStringLiteral("「%1」に 2 件の問題を追加しました。\n取り込まなかった行 ： 0 件")
+                                 .arg(Paths::fileName(target))});
+    });
+    QCOMPARE(fileBytes(target), utf8 + QStringLiteral("#キーワードなし\r\nsmile\r\n笑顔😀\r\nコメントはありません\r\n\r\n\r\n"
+                                                      "#キーワードなし\r\nlaugh\r\n笑う\r\nコメントはありません\r\n\r\n\r\n")
+                                           .toUtf8());
 }
 
 QTEST_MAIN(TestImportUi)
