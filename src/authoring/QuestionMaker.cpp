@@ -3,8 +3,6 @@
 #include "platform/TextFile.h"
 #include "reference/MakerChecks.h"
 
-#include <QFileInfo>
-#include <QTemporaryFile>
 
 QString QuestionKeyword(const QString &keywordBox)
 {
@@ -105,24 +103,10 @@ QuestionAdd AddQuestionRecords(const QString &target, const QVector<QuestionDraf
     for (const QuestionDraft &draft : drafts)
         lines << NewQuestionLines(draft);
 
-    // The text layer appends to a scratch copy (in the file's encoding and
-    // line ends, ending a last line that has none); the result replaces the
-    // collection in one atomic rewrite, so a failure or a crash leaves the
-    // collection as it was and every byte already in it stays.
-    QByteArray old;
-    if (QFileInfo(target).isFile() && !TextFile::readBytes(target, old, error))
-        return refused(Maker::openFailedText());
-    QTemporaryFile scratch;
-    QByteArray merged;
-    if (!scratch.open() || scratch.write(old) != old.size() || !scratch.flush()) {
-        if (error)
-            *error = scratch.errorString();
-        return refused(Maker::openFailedText());
-    }
-    scratch.close();
-    if (!TextFile::append(scratch.fileName(), lines, TextFile::Policy::Shared, error)
-        || !TextFile::readBytes(scratch.fileName(), merged, error)
-        || !TextFile::writeBytes(target, merged, error))
+    // One atomic rewrite in the file's encoding and line ends (a last line
+    // without a line end is ended first): a failure or a crash leaves the
+    // collection as it was, and every byte already in it stays.
+    if (!TextFile::appendAtomically(target, lines, TextFile::Policy::Shared, error))
         return refused(Maker::openFailedText());
     QuestionAdd done;
     done.written = true;

@@ -527,17 +527,16 @@ bool fileBytes(const QString &path, const TextFile::Text &text, TextFile::Policy
 }
 
 // Rewrites the whole file as the old lines plus the new ones in `encoding`.
-bool rewriteWith(const QString &path, const QByteArray &old, const TextFile::Text &oldForm,
-                 const QStringList &lines, Encoding encoding, QString *error)
+// The bytes of the whole file `old` with `lines` after it, in `encoding`.
+bool rewrittenWith(const QString &path, const QByteArray &old, const TextFile::Text &oldForm,
+                   const QStringList &lines, Encoding encoding, QByteArray &out, QString *error)
 {
     TextFile::Text all;
     all.encoding = encoding;
     all.lfOnly = oldForm.lfOnly;
     decodeLines(old, isUtf8(oldForm.encoding) ? contentStart(old) : 0, oldForm.encoding, all.lines);
     all.lines += lines;
-    QByteArray bytes;
-    return fileBytes(path, all, TextFile::Policy::Shared, bytes, error)
-           && TextFile::writeBytes(path, bytes, error);
+    return fileBytes(path, all, TextFile::Policy::Shared, out, error);
 }
 
 bool appendBytes(const QString &path, const QByteArray &add, QString *error)
@@ -800,47 +799,85 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
     return write(path, text, Policy::Own, error);
 }
 
-bool append(const QString &path, const QStringList &lines, Policy policy, QString *error)
+} // namespace TextFile
+
+namespace {
+
+// What appending `lines` to the file `path` holding `old` writes: the bytes
+// to add at its end (*whole false), or the whole new file (*whole true).
+bool appended(const QString &path, const QByteArray &old, const QStringList &lines,
+              TextFile::Policy policy, QByteArray &out, bool &whole, QString *error)
 {
-    QByteArray old;
-    if (QFileInfo(path).isFile() && !readBytes(path, old, error))
-        return false;
-    Text text;
+    TextFile::Text text;
     text.lines = lines;
-    QByteArray add;
+    whole = false;
     if (old.isEmpty()) {
         // A new file: written as a whole file would be.
-        return fileBytes(path, text, policy, add, error) && appendBytes(path, add, error);
+        return fileBytes(path, text, policy, out, error);
     }
     if (lineBreakInside(path, lines, error))
         return false;
-    text.encoding = detect(old);
+    text.encoding = TextFile::detect(old);
     text.lfOnly = usesLfOnly(old);
     const QByteArray eol = text.lfOnly ? QByteArray("\n") : QByteArray("\r\n");
-    const bool own = policy == Policy::Own;
+    const bool own = policy == TextFile::Policy::Own;
     // A last line without a line end is ended first, so that the new lines
     // do not run on from it. One cut after its CR already reads as ended
     // (splitLines), so only the LF is added and it reads the same.
+    QByteArray add;
     if (old.size() > (isUtf8(text.encoding) ? contentStart(old) : 0) && !old.endsWith('\n'))
         add = old.endsWith('\r') ? QByteArray("\n") : eol;
     const Encoding target = text.encoding == Encoding::Utf8Bom ? Encoding::Utf8 : text.encoding;
     const qsizetype prefix = add.size();
     QString bad;
     if (!encodeLines(lines, target, own, eol, nullptr, add, &bad)) {
-        if (own && target == Encoding::Cp932)
-            return rewriteWith(path, old, text, lines, Encoding::Utf8Bom, error);
-        return refuse(path, bad, error);
+        if (!(own && target == Encoding::Cp932))
+            return refuse(path, bad, error);
+        whole = true;
+        return rewrittenWith(path, old, text, lines, Encoding::Utf8Bom, out, error);
     }
-    if (readsAs(old + add, text.encoding))
-        return appendBytes(path, add, error);
+    if (readsAs(old + add, text.encoding)) {
+        out = add;
+        return true;
+    }
     if (!own && target == Encoding::Cp932) {
         // Text-only ASCII so far, and the new CP932 bytes would read as UTF-8.
         add.truncate(prefix);
         encodeLines(lines, Encoding::Utf8, false, eol, nullptr, add, &bad);
-        if (readsAs(old + add, Encoding::Utf8))
-            return appendBytes(path, add, error);
+        if (readsAs(old + add, Encoding::Utf8)) {
+            out = add;
+            return true;
+        }
     }
-    return rewriteWith(path, old, text, lines, Encoding::Utf8Bom, error);
+    whole = true;
+    return rewrittenWith(path, old, text, lines, Encoding::Utf8Bom, out, error);
+}
+
+} // namespace
+
+namespace TextFile {
+
+bool append(const QString &path, const QStringList &lines, Policy policy, QString *error)
+{
+    QByteArray old;
+    if (QFileInfo(path).isFile() && !readBytes(path, old, error))
+        return false;
+    QByteArray out;
+    bool whole = false;
+    if (!appended(path, old, lines, policy, out, whole, error))
+        return false;
+    return whole ? writeBytes(path, out, error) : appendBytes(path, out, error);
+}
+
+bool appendAtomically(const QString &path, const QStringList &lines, Policy policy, QString *error)
+{
+    QByteArray old;
+    if (QFileInfo(path).isFile() && !readBytes(path, old, error))
+        return false;
+    QByteArray out;
+    bool whole = false;
+    return appended(path, old, lines, policy, out, whole, error)
+           && writeBytes(path, whole ? out : old + out, error);
 }
 
 bool appendLines(const QString &path, const QStringList &lines, QString *error)

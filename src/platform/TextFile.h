@@ -119,6 +119,11 @@ bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = n
 // rewritten whole as UTF-8 with a byte-order mark.
 bool append(const QString &path, const QStringList &lines, Policy policy,
             QString *error = nullptr);
+// append() done as one atomic rewrite of the whole file (read once, written
+// beside it, renamed over it): a failure or a crash leaves the file as it was,
+// even for a file append() would only add to.
+bool appendAtomically(const QString &path, const QStringList &lines, Policy policy,
+                      QString *error = nullptr);
 // append() to an own file.
 bool appendLines(const QString &path, const QStringList &lines, QString *error = nullptr);
 

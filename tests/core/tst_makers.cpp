@@ -333,7 +333,7 @@ private slots:
     // none at all.
     void severalRecords_data()
     {
-        QTest::addColumn<QString>("where");   // "file", "missing", "folder", "no folder"
+        QTest::addColumn<QString>("where");   // "file", "missing", "folder", "no folder", "no temp"
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<bool>("written");
         QTest::addColumn<QByteArray>("added");
@@ -348,6 +348,10 @@ private slots:
             << "file" << QByteArray("\xEF\xBB\xBF#a\nA.\n") << true
             << QStringLiteral("#k\nGo.\n行け。\nコメントはありません\n\n\n#キーワードなし\nRun.\n走れ。\n急いで\nRun\n\n")
                    .toUtf8();
+        // Nothing is staged in the temporary folder: only the collection's
+        // own folder needs room.
+        QTest::newRow("no temporary folder") << "no temp" << crlf(strings({"#a", "A.", "あ", "c", ""}))
+                                             << true << two;
         QTest::newRow("a folder in the way") << "folder" << QByteArray() << false << QByteArray();
         QTest::newRow("a folder that does not exist") << "no folder" << QByteArray() << false << QByteArray();
     }
@@ -357,7 +361,18 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(bool, written);
         QFETCH(QByteArray, added);
-        QString path = where == QLatin1String("file") ? fileWith(before) : freshPath();
+        QString path = where == QLatin1String("file") || where == QLatin1String("no temp")
+                           ? fileWith(before) : freshPath();
+        const bool hadTmpdir = qEnvironmentVariableIsSet("TMPDIR");
+        const QByteArray tmpdir = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard([&] {
+            if (hadTmpdir)
+                qputenv("TMPDIR", tmpdir);
+            else
+                qunsetenv("TMPDIR");
+        });
+        if (where == QLatin1String("no temp"))
+            qputenv("TMPDIR", QFile::encodeName(fileWith("a file, not a folder")));
         if (where == QLatin1String("folder"))
             QVERIFY(QDir().mkpath(path));
         if (where == QLatin1String("no folder"))
