@@ -213,15 +213,16 @@ void TfrmPrint::cmdLoadClick()
 {
     moData->clear();
     const int style = PrintType();
-    QStringList lines;
+    TextFile::Text text;
     QString error;
-    if (!TextFile::readLines(m_source, lines, &error)) {
+    if (!TextFile::read(m_source, text, &error)) {
         platform().message(this, ErrorCaption(), error, MsgKind::Warning);
         return;
     }
-    // A line no window could lay out in reasonable time is refused.
-    const QString tooLong =
-        CollectionLineProblem(lines, 0, -1, TextFile::fileEncoding(m_source));
+    const QStringList &lines = text.lines;
+    // A line no window could lay out in reasonable time is refused (its
+    // bytes counted in the encoding the file was read in).
+    const QString tooLong = CollectionLineProblem(lines, 0, -1, text.encoding);
     if (!tooLong.isEmpty()) {
         platform().message(this, ErrorCaption(), tooLong, MsgKind::Warning);
         return;
