@@ -87,8 +87,10 @@ void SingleInstance::onConnection()
             const bool canRaise = m_window
                 && QGuiApplication::platformName() != QLatin1String("wayland");
             if (canRaise) {
+                // Back from the task bar as it was left: a maximised
+                // window stays maximised.
                 if (m_window->isMinimized())
-                    m_window->showNormal();
+                    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
                 m_window->show();
                 m_window->raise();
                 m_window->activateWindow();

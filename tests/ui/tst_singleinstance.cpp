@@ -121,16 +121,35 @@ private slots:
     }
 
     // The first start holds the folder and answers requests to come forward
-    // for its window.
+    // for its window: a minimised window comes back in the state it was
+    // minimised from.
+    void firstStartHoldsTheFolderAndAnswers_data()
+    {
+        QTest::addColumn<Qt::WindowState>("shown");
+        QTest::newRow("maximised") << Qt::WindowMaximized;
+        QTest::newRow("normal") << Qt::WindowNoState;
+    }
     void firstStartHoldsTheFolderAndAnswers()
     {
+        QFETCH(Qt::WindowState, shown);
         ScriptedPlatform platform;
         Platform::install(&platform);
         SingleInstance first;
         QVERIFY(first.start(m_folder));
         QCOMPARE(lockHolder(m_folder), QCoreApplication::applicationPid());
         QWidget window;
+        window.setWindowState(shown);
+        window.show();
+        window.setWindowState(window.windowState() | Qt::WindowMinimized);
         first.setWindow(&window);
+
+        QLocalSocket later;
+        later.connectToServer(SingleInstance::serverName(m_folder));
+        QVERIFY(later.waitForConnected(5000));
+        later.write("raise\n");
+        QTRY_VERIFY(later.canReadLine());
+        QCOMPARE(later.readLine(), QByteArray("raised\n"));
+        QCOMPARE(window.windowState(), Qt::WindowStates(shown));
         Platform::install(nullptr);
         QVERIFY(platform.messages().isEmpty());
     }
