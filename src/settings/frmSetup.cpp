@@ -105,7 +105,9 @@ void setPathBox(QLineEdit *box, const QString &path)
 {
     box->setText(path);
     box->setToolTip(path);
-    box->setCursorPosition(0);
+    // A path longer than the box shows its end: the file's name is what the
+    // learner looks for (the tooltip holds the whole path).
+    box->setCursorPosition(int(path.size()));
 }
 
 void setComboColor(QComboBox *combo, const QColor &color)

@@ -69,6 +69,7 @@ private slots:
     void timeBoxAndUserPageLayout();
     void enablingRules();
     void okWritesAndApplies();
+    void pathBoxesShowTheFileName();
     void cancelWritesNothing();
     void refusedNumberChangesNothing();
     void untickedSoundForgetsItsFile();
@@ -217,6 +218,30 @@ void TestSetup::enablingRules()
         QVERIFY(d->grpPlan->isHidden());
         d->chkPlanOn->click();
         QVERIFY(!d->grpPlan->isHidden());
+        d->cmdCancel->click();
+    });
+}
+
+// A path longer than its box shows its end, the file's name; the tooltip
+// holds the whole path.
+void TestSetup::pathBoxesShowTheFileName()
+{
+    TestEnv env(QStringLiteral("英語の勉強/とても長い名前のフォルダ/もう一つの長い名前のフォルダ"));
+    env.presetUser(QStringLiteral("taro"));
+    env.showMain();
+    env.runSetup([&](TfrmSetup *d) {
+        d->selectPage(1);
+        d->grab();   // laid out and painted as the learner sees it
+        for (QLineEdit *box : {d->txtdefQuestionFilePath, d->txtdefReferenceFilePath, d->txtdefDictionaryFilePath}) {
+            const QString path = box->text();
+            const QRect inside = box->contentsRect();
+            QVERIFY2(box->fontMetrics().horizontalAdvance(path) > inside.width(), qPrintable(path));
+            const int nameStart = int(path.lastIndexOf(QLatin1Char('/'))) + 1;
+            QVERIFY2(box->cursorPositionAt(QPoint(inside.left() + 4, inside.center().y())) < nameStart,
+                     qPrintable(box->objectName()));
+            QCOMPARE(box->cursorPositionAt(QPoint(inside.right() - 4, inside.center().y())), int(path.size()));
+            QCOMPARE(box->toolTip(), path);
+        }
         d->cmdCancel->click();
     });
 }
