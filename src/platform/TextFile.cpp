@@ -853,30 +853,33 @@ bool appended(const QString &path, const QByteArray &old, const QStringList &lin
     return rewrittenWith(path, old, text, lines, Encoding::Utf8Bom, out, error);
 }
 
+// Reads the file (a missing one is empty) into `old`, then appended().
+bool readAndAppend(const QString &path, const QStringList &lines, TextFile::Policy policy,
+                   QByteArray &old, QByteArray &out, bool &whole, QString *error)
+{
+    if (QFileInfo(path).isFile() && !TextFile::readBytes(path, old, error))
+        return false;
+    return appended(path, old, lines, policy, out, whole, error);
+}
+
 } // namespace
 
 namespace TextFile {
 
 bool append(const QString &path, const QStringList &lines, Policy policy, QString *error)
 {
-    QByteArray old;
-    if (QFileInfo(path).isFile() && !readBytes(path, old, error))
-        return false;
-    QByteArray out;
+    QByteArray old, out;
     bool whole = false;
-    if (!appended(path, old, lines, policy, out, whole, error))
+    if (!readAndAppend(path, lines, policy, old, out, whole, error))
         return false;
     return whole ? writeBytes(path, out, error) : appendBytes(path, out, error);
 }
 
 bool appendAtomically(const QString &path, const QStringList &lines, Policy policy, QString *error)
 {
-    QByteArray old;
-    if (QFileInfo(path).isFile() && !readBytes(path, old, error))
-        return false;
-    QByteArray out;
+    QByteArray old, out;
     bool whole = false;
-    return appended(path, old, lines, policy, out, whole, error)
+    return readAndAppend(path, lines, policy, old, out, whole, error)
            && writeBytes(path, whole ? out : old + out, error);
 }
 
