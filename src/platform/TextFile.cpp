@@ -496,13 +496,24 @@ bool lineBreakInside(const QString &path, const QStringList &lines, QString *err
     return false;
 }
 
+// The line end for lines written to a file: LF for a file that used LF only,
+// unless a line ends in a bare CR, which would then read as part of a CR LF
+// line end and be lost; otherwise CR LF.
+QByteArray lineEnd(bool lfOnly, const QStringList &lines)
+{
+    const bool crAtEnd = std::any_of(lines.cbegin(), lines.cend(), [](const QString &line) {
+        return line.endsWith(QLatin1Char('\r'));
+    });
+    return lfOnly && !crAtEnd ? QByteArray("\n") : QByteArray("\r\n");
+}
+
 // The bytes of a whole file under a policy (see the header).
 bool fileBytes(const QString &path, const TextFile::Text &text, TextFile::Policy policy,
                QByteArray &out, QString *error)
 {
     if (lineBreakInside(path, text.lines, error))
         return false;
-    const QByteArray eol = text.lfOnly ? QByteArray("\n") : QByteArray("\r\n");
+    const QByteArray eol = lineEnd(text.lfOnly, text.lines);
     Kept kept = text.encoding == Encoding::Cp932 ? text.kept : Kept();
     QString bad;
     if (policy == TextFile::Policy::Own) {
@@ -819,7 +830,7 @@ bool appended(const QString &path, const QByteArray &old, const QStringList &lin
         return false;
     text.encoding = TextFile::detect(old);
     text.lfOnly = usesLfOnly(old);
-    const QByteArray eol = text.lfOnly ? QByteArray("\n") : QByteArray("\r\n");
+    const QByteArray eol = lineEnd(text.lfOnly, lines);
     const bool own = policy == TextFile::Policy::Own;
     // A last line without a line end is ended first, so that the new lines
     // do not run on from it. One cut after its CR already reads as ended

@@ -39,7 +39,8 @@
 //    unstorableMessage() so the message also names the field.
 // A whole-file rewrite keeps the bytes of every line the program did not
 // change (duplicate codes included) and the file's line ends (LF when it used
-// LF only, otherwise CR LF). An append first ends a last line that has no
+// LF only, otherwise CR LF; CR LF also when a line ends in a bare CR, which
+// an LF would not keep apart from its line end). An append first ends a last line that has no
 // line end, in the file's own style.
 //
 // Byte limits are byte counts in the file's encoding (byteLength()).

@@ -630,6 +630,40 @@ private slots:
         }
     }
 
+    // A line that ends in a bare CR keeps it in a file with LF line ends:
+    // written as "c\r\n" it would read as "c", so such a file gets CR LF.
+    void lineEndingInCrInLfFile_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("one empty line") << QByteArray("\n") << QStringLiteral("\r");
+        QTest::newRow("LF lines") << QByteArray("a\nb\n") << QStringLiteral("c\r");
+        QTest::newRow("LF lines, no end") << QByteArray("a\nb") << QStringLiteral("\r\r");
+        QTest::newRow("UTF-8 LF lines") << QByteArray("\xE5\xB1\xB1\n") << QStringLiteral("山\r");
+    }
+    void lineEndingInCrInLfFile()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, line);
+        for (Policy policy : {Policy::Own, Policy::Shared}) {
+            const QString p = path(QStringLiteral("cr.txt"));
+            put(p, before);
+            TextFile::Text text;
+            QVERIFY(TextFile::read(p, text));
+            const QStringList expected = text.lines + QStringList{line};
+            QVERIFY(TextFile::append(p, {line}, policy));
+            QStringList now;
+            QVERIFY(TextFile::readLines(p, now));
+            QCOMPARE(now, expected);
+
+            put(p, before);
+            text.lines << line;
+            QVERIFY(TextFile::write(p, text, policy));
+            QVERIFY(TextFile::readLines(p, now));
+            QCOMPARE(now, expected);
+        }
+    }
+
     void lineBreaksInsideALineAreRefused()
     {
         const QString p = path(QStringLiteral("breaks.txt"));
