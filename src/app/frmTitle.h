@@ -2,6 +2,7 @@
 // The title window shown while the main window prepares itself: no caption,
 // no border, on top of other windows, centred on the screen; its client
 // area is the 367 x 139 title picture.
+#include <QPixmap>
 #include <QWidget>
 
 class TfrmTitle : public QWidget
@@ -20,4 +21,5 @@ protected:
 
 private:
     bool m_painted = false;
+    QPixmap m_picture;
 };

@@ -11,6 +11,7 @@
 #include <QVector>
 
 #include <iconv.h>
+#include <limits>
 
 #include <algorithm>
 #include <cstring>
@@ -576,17 +577,19 @@ bool appendBytes(const QString &path, const QByteArray &add, QString *error)
 
 namespace TextFile {
 
-Encoding detect(const QByteArray &bytes)
+void EncodingScan::add(const char *data, qsizetype size)
 {
-    if (bytes.startsWith(kBom))
-        return Encoding::Utf8Bom;
-    const uchar *p = reinterpret_cast<const uchar *>(bytes.constData());
-    const qsizetype len = bytes.size();
-    bool multiByte = false;
-    for (qsizetype i = 0; i < len;) {
+    if (!m_started && size > 0) {
+        m_started = true;
+        m_bom = size >= kBom.size() && std::memcmp(data, kBom.constData(), size_t(kBom.size())) == 0;
+    }
+    if (settled())
+        return;
+    const uchar *p = reinterpret_cast<const uchar *>(data);
+    for (qsizetype i = 0; i < size;) {
         // Runs of ASCII (most of any file) are passed eight bytes at a time.
         quint64 word = 0;
-        if (len - i >= 8 && (std::memcpy(&word, p + i, 8), (word & 0x8080808080808080ULL) == 0)) {
+        if (size - i >= 8 && (std::memcpy(&word, p + i, 8), (word & 0x8080808080808080ULL) == 0)) {
             i += 8;
             continue;
         }
@@ -595,13 +598,28 @@ Encoding detect(const QByteArray &bytes)
             continue;
         }
         uint cp = 0;
-        const int n = utf8Sequence(p + i, len - i, &cp);
-        if (n == 0 || cp < 0xA0) // invalid, or a C1 control character
-            return Encoding::Cp932;
-        multiByte = true;
+        const int n = utf8Sequence(p + i, size - i, &cp);
+        if (n == 0 || cp < 0xA0) { // invalid, or a C1 control character
+            m_invalid = true;
+            return;
+        }
+        m_multiByte = true;
         i += n;
     }
-    return multiByte ? Encoding::Utf8 : Encoding::Cp932;
+}
+
+Encoding EncodingScan::result() const
+{
+    if (m_bom)
+        return Encoding::Utf8Bom;
+    return !m_invalid && m_multiByte ? Encoding::Utf8 : Encoding::Cp932;
+}
+
+Encoding detect(const QByteArray &bytes)
+{
+    EncodingScan scan;
+    scan.add(bytes.constData(), bytes.size());
+    return scan.result();
 }
 
 QString decode(const QByteArray &bytes, Encoding encoding)
@@ -707,12 +725,38 @@ bool readBytes(const QString &path, QByteArray &bytes, QString *error)
 {
     bytes.clear();
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         setError(error, fileError(QStringLiteral("読み込めません"), path, f.errorString()));
         return false;
     }
-    bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
+    // A file is read into a buffer of its size in as few reads as the
+    // system allows (QIODevice::readAll grows its buffer step by step, which
+    // costs a large file many times the reading itself). Whatever the file
+    // holds beyond that size by then (a file still being written) is read
+    // after it; a file that has no size (a pipe) is read to its end.
+    bool ok = true;
+    const qint64 size = f.isSequential() ? 0 : f.size();
+    if (size > 0 && size < qint64(std::numeric_limits<qsizetype>::max())) {
+        bytes = QByteArray(qsizetype(size), Qt::Uninitialized); // exactly its size
+        qint64 got = 0;
+        while (got < size) {
+            const qint64 n = f.read(bytes.data() + got, size - got);
+            if (n <= 0) {
+                ok = n == 0;
+                break;
+            }
+            got += n;
+        }
+        bytes.truncate(qsizetype(got));
+    }
+    if (ok) {
+        const QByteArray rest = f.readAll();
+        if (bytes.isEmpty())
+            bytes = rest;
+        else
+            bytes += rest;
+    }
+    if (!ok || f.error() != QFileDevice::NoError) {
         setError(error, fileError(QStringLiteral("読み込めません"), path, f.errorString()));
         bytes.clear();
         return false;

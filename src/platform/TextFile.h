@@ -60,6 +60,20 @@ enum class Policy { Own, Shared };
 Encoding detect(const QByteArray &bytes);
 // Lossless decoding; a leading byte-order mark is skipped for Utf8Bom.
 QString decode(const QByteArray &bytes, Encoding encoding);
+// The same rule applied to a file read piece by piece: add() every piece in
+// order (pieces split at line ends, so that no character is cut), then
+// result() is what detect() gives for the whole. settled() tells that no
+// later piece can change the answer.
+class EncodingScan
+{
+public:
+    void add(const char *data, qsizetype size);
+    bool settled() const { return m_bom || m_invalid; }
+    Encoding result() const;
+
+private:
+    bool m_started = false, m_bom = false, m_invalid = false, m_multiByte = false;
+};
 // detect() then decode().
 QString decode(const QByteArray &bytes);
 // True when the encoding holds every character of the text (for CP932 the

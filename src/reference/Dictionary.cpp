@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+
 #include <cstring>
 #include <string.h>
 
@@ -54,72 +55,177 @@ QString messageText(const DictionaryResult &result)
 
 } // namespace Dictionary
 
+namespace {
+
+// A file read in blocks of whole lines through one small buffer: each block
+// starts at a line start and ends after a line feed (the last one at the end
+// of the file); a line longer than the buffer grows it. A look-up then
+// touches the same few pages of memory however large the file is.
+class LineBlocks
+{
+public:
+    explicit LineBlocks(QFile &file) : m_file(file), m_buffer(64 * 1024, Qt::Uninitialized) {}
+
+    // The next block; false at the end of the file or when reading fails.
+    bool next(const char *&data, qsizetype &size)
+    {
+        if (m_given > 0) {
+            std::memmove(m_buffer.data(), m_buffer.constData() + m_given, size_t(m_have - m_given));
+            m_have -= m_given;
+            m_given = 0;
+        }
+        for (;;) {
+            if (!m_end && m_have < m_buffer.size()) {
+                const qint64 n = m_file.read(m_buffer.data() + m_have, m_buffer.size() - m_have);
+                if (n < 0) {
+                    m_failed = true;
+                    return false;
+                }
+                m_end = n == 0;
+                m_have += qsizetype(n);
+            }
+            const char *b = m_buffer.constData();
+            if (const void *nl = memrchr(b, '\n', size_t(m_have)))
+                m_given = static_cast<const char *>(nl) - b + 1;
+            else if (m_end)
+                m_given = m_have;
+            else if (m_have == m_buffer.size())
+                m_buffer.resize(m_buffer.size() * 2);
+            if (m_given > 0) {
+                data = b;
+                size = m_given;
+                return true;
+            }
+            if (m_end)
+                return false;
+        }
+    }
+    bool failed() const { return m_failed; }
+
+private:
+    QFile &m_file;
+    QByteArray m_buffer;
+    qsizetype m_have = 0, m_given = 0;
+    bool m_end = false, m_failed = false;
+};
+
+void setUnreadable(DictionaryResult &result, const QString &dictPath, QString *error)
+{
+    result.status = DictionaryResult::Unreadable;
+    if (error) {
+        *error = dictPath.isEmpty() ? QStringLiteral("辞書ファイルが指定されていません。")
+                                    : QStringLiteral("辞書ファイル「%1」を開くことができません。").arg(dictPath);
+    }
+}
+
+void setFound(DictionaryResult &result, int lineNumber, const QString &line)
+{
+    result.status = DictionaryResult::Found;
+    result.lineNumber = lineNumber;
+    result.line = line;
+    Dictionary::splitLine(result.line, result.english, result.japanese, result.comment);
+}
+
+bool isAsciiBytes(const QByteArray &bytes)
+{
+    for (char c : bytes)
+        if (uchar(c) >= 0x80)
+            return false;
+    return true;
+}
+
+// The first line that begins with an ASCII word: its bytes are the same in
+// every encoding of the files and no character of it is folded, so the raw
+// bytes at the start of every line are compared with the word's, and only
+// the line found is decoded. The file is read once, in blocks, and read on
+// after the line only as far as its encoding needs.
+void findAscii(QFile &file, const QString &wanted, DictionaryResult &result, bool *failed)
+{
+    const QByteArray needle = wanted.toLatin1();
+    const QByteArray afterBreak = '\n' + needle;
+    LineBlocks blocks(file);
+    TextFile::EncodingScan scan;
+    const char *data = nullptr;
+    qsizetype size = 0;
+    qint64 linesBefore = 0;
+    bool firstBlock = true;
+    int foundNumber = -1;
+    QByteArray foundLine;
+    while (blocks.next(data, size)) {
+        scan.add(data, size);
+        if (foundNumber < 0) {
+            const QByteArray block = QByteArray::fromRawData(data, size);
+            qsizetype from = firstBlock ? LineScan::firstLine(block) : 0;
+            qsizetype hit = -1;
+            if (size - from >= needle.size() && std::memcmp(data + from, needle.constData(), size_t(needle.size())) == 0)
+                hit = from;
+            else if (const void *at = memmem(data + from, size_t(size - from), afterBreak.constData(),
+                                             size_t(afterBreak.size())))
+                hit = static_cast<const char *>(at) - data + 1;
+            if (hit >= 0) {
+                foundNumber = int(linesBefore + LineScan::lineNumber(block, hit));
+                foundLine = block.mid(hit, LineScan::lineEnd(block, hit) - hit);
+            } else {
+                linesBefore += LineScan::lineNumber(block, size);
+            }
+        }
+        firstBlock = false;
+        if (foundNumber >= 0 && (scan.settled() || isAsciiBytes(foundLine)))
+            break;
+    }
+    *failed = blocks.failed();
+    if (foundNumber < 0 || *failed)
+        return;
+    TextFile::Encoding encoding = scan.result();
+    if (encoding == TextFile::Encoding::Utf8Bom) // the mark is not part of the line
+        encoding = TextFile::Encoding::Utf8;
+    setFound(result, foundNumber, TextFile::decode(foundLine, encoding));
+}
+
+} // namespace
+
 DictionaryResult LookUpDictionary(const QString &dictPath, const QString &word, QString *error)
 {
     DictionaryResult result;
     result.word = word;
 
-    // The file is mapped rather than read: the look-up then uses the pages
-    // the system already holds for it instead of copying them into fresh
-    // memory, so that the first look-up of a run costs what the later ones
-    // do. A file that cannot be mapped (an empty one) is read.
+    // The file is read for each look-up, so that a dictionary edited in
+    // another program is seen at once. (It is read, not mapped: the pages
+    // of a mapping are faulted in one by one, and a mapped file cut short by
+    // another program while it is searched would stop the program.)
     QFile file(dictPath);
-    QByteArray bytes;
-    const uchar *mapped = nullptr;
-    if (!dictPath.isEmpty() && file.open(QIODevice::ReadOnly) && file.size() > 0)
-        mapped = file.map(0, file.size());
-    if (mapped) {
-        bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(file.size()));
-    } else if (dictPath.isEmpty() || !TextFile::readBytes(dictPath, bytes)) {
-        result.status = DictionaryResult::Unreadable;
-        if (error) {
-            *error = dictPath.isEmpty()
-                ? QStringLiteral("辞書ファイルが指定されていません。")
-                : QStringLiteral("辞書ファイル「%1」を開くことができません。").arg(dictPath);
-        }
+    if (dictPath.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        setUnreadable(result, dictPath, error);
+        return result;
+    }
+    if (word.isEmpty() || word.contains(QLatin1Char('\n'))) {
+        // Nothing to look for; the file must still be readable.
+        char probe;
+        if (file.read(&probe, 1) < 0)
+            setUnreadable(result, dictPath, error);
         return result;
     }
 
-    if (word.isEmpty() || word.contains(QLatin1Char('\n')))
-        return result;
-
-    // The first line that begins with the word, compared after folding. An
-    // ASCII word is searched for in the raw bytes at the start of every line
-    // (the first line, or after a line feed), and only a line whose bytes
-    // match is decoded and checked character by character; any other word
-    // is compared line by line.
-    const TextFile::Encoding encoding = TextFile::detect(bytes);
+    // The first line that begins with the word, compared after folding.
     const QString wanted = TextFile::fold(word);
-    auto begins = [&](const QString &line) { return TextFile::fold(line).startsWith(wanted); };
-    qsizetype found = -1;
     if (LineScan::isAscii(wanted)) {
-        const QByteArray needle = wanted.toLatin1();
-        const QByteArray afterBreak = '\n' + needle;
-        const char *data = bytes.constData();
-        const qsizetype size = bytes.size();
-        const qsizetype first = LineScan::firstLine(bytes);
-        if (size - first >= needle.size()
-            && std::memcmp(data + first, needle.constData(), size_t(needle.size())) == 0
-            && begins(LineScan::lineText(bytes, first, encoding)))
-            found = first;
-        for (qsizetype from = first; found < 0 && from < size;) {
-            const void *hit = memmem(data + from, size_t(size - from), afterBreak.constData(),
-                                     size_t(afterBreak.size()));
-            if (!hit)
-                break;
-            const qsizetype start = static_cast<const char *>(hit) - data + 1;
-            if (begins(LineScan::lineText(bytes, start, encoding)))
-                found = start;
-            from = start;
-        }
-    } else {
-        found = LineScan::findLine(bytes, LineScan::firstLine(bytes), encoding, begins);
+        bool failed = false;
+        findAscii(file, wanted, result, &failed);
+        if (failed)
+            setUnreadable(result, dictPath, error);
+        return result;
     }
-    if (found >= 0) {
-        result.status = DictionaryResult::Found;
-        result.lineNumber = LineScan::lineNumber(bytes, found);
-        result.line = LineScan::lineText(bytes, found, encoding);
-        Dictionary::splitLine(result.line, result.english, result.japanese, result.comment);
+    // Any other word is compared with every line decoded.
+    file.close();
+    QByteArray bytes;
+    if (!TextFile::readBytes(dictPath, bytes)) {
+        setUnreadable(result, dictPath, error);
+        return result;
     }
+    const TextFile::Encoding encoding = TextFile::detect(bytes);
+    const qsizetype found = LineScan::findLine(bytes, LineScan::firstLine(bytes), encoding,
+                                               [&](const QString &line) { return TextFile::fold(line).startsWith(wanted); });
+    if (found >= 0)
+        setFound(result, LineScan::lineNumber(bytes, found), LineScan::lineText(bytes, found, encoding));
     return result;
 }

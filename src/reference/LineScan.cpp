@@ -3,12 +3,37 @@
 #include "platform/TextFile.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace LineScan {
 
 int lineNumber(const QByteArray &bytes, qsizetype start)
 {
-    return int(std::count(bytes.constBegin(), bytes.constBegin() + start, '\n'));
+    // Line feeds counted eight bytes at a time: a byte of x = word ^ "\n\n..."
+    // is zero exactly where the word holds a line feed, and its top bit in
+    // ((x & 0x7F..) + 0x7F..) | x is clear exactly then. Each byte lane adds
+    // up its own count (at most 255 words at a time, so no lane overflows).
+    const char *p = bytes.constData();
+    const qsizetype n = qBound<qsizetype>(0, start, bytes.size());
+    constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    constexpr quint64 kHigh = 0x8080808080808080ULL;
+    constexpr quint64 kFeeds = 0x0A0A0A0A0A0A0A0AULL;
+    qsizetype count = 0;
+    qsizetype i = 0;
+    while (n - i >= 8) {
+        const qsizetype words = qMin<qsizetype>((n - i) / 8, 255);
+        quint64 lanes = 0;
+        for (qsizetype k = 0; k < words; ++k, i += 8) {
+            quint64 w;
+            std::memcpy(&w, p + i, 8);
+            const quint64 x = w ^ kFeeds;
+            lanes += (~(((x & kLow7) + kLow7) | x) & kHigh) >> 7;
+        }
+        count += qsizetype((lanes * 0x0101010101010101ULL) >> 56);
+    }
+    for (; i < n; ++i)
+        count += p[i] == '\n';
+    return int(count);
 }
 
 qsizetype firstLine(const QByteArray &bytes)

@@ -34,3 +34,13 @@ QIcon appIcon(const QString &name)
     made.insert(name, icon);
     return icon;
 }
+
+QPixmap titlePicture(qreal devicePixelRatio)
+{
+    registerIcons();
+    const bool twice = devicePixelRatio > 1.0;
+    QPixmap picture(twice ? QStringLiteral(":/title/title@2x.png") : QStringLiteral(":/title/title.png"),
+                    "PNG");
+    picture.setDevicePixelRatio(twice ? 2.0 : 1.0);
+    return picture;
+}

@@ -307,6 +307,66 @@ private slots:
         for (const Case &c : cases)
             QCOMPARE(LookUpDictionary(path, c.word).lineNumber, c.line);
     }
+
+    // The look-up reads the file in blocks of whole lines; whatever the
+    // blocks, it finds the line a reading of the whole file finds, decoded
+    // in the encoding of the whole file.
+    void blocksAgreeWithWholeFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("word");
+        const QByteArray match = "target=found*here";
+        auto filler = [](qsizetype size) {
+            QByteArray out;
+            for (int i = 0; out.size() < size; ++i)
+                out += "filler" + QByteArray::number(i) + "=x\r\n";
+            return out;
+        };
+        auto paddedTo = [&](qsizetype offset) { // filler ending exactly at offset
+            QByteArray out = filler(offset - 300);
+            out += "pad=" + QByteArray(offset - out.size() - 6, 'p') + "\r\n";
+            return out;
+        };
+        for (qsizetype at : {65535, 65536, 65537, 131072 + 1})
+            QTest::newRow(qPrintable(QStringLiteral("line at byte %1").arg(at)))
+                << paddedTo(at) + match + "\r\n" + filler(1000) << QStringLiteral("target");
+        QTest::newRow("line longer than the buffer before it")
+            << "long=" + QByteArray(200000, 'l') + "\n" + match << QStringLiteral("target");
+        QTest::newRow("found line longer than the buffer")
+            << filler(70000) + "target=" + QByteArray(150000, 'x') + "\n" << QStringLiteral("target");
+        QTest::newRow("found on the first line after a byte-order mark")
+            << "\xEF\xBB\xBF" + QStringLiteral("target=見つけた").toUtf8() + "\n" + filler(100000)
+            << QStringLiteral("target");
+        QTest::newRow("UTF-8 line found early, the file CP932 by a late byte")
+            << QStringLiteral("target=見つけた").toUtf8() + "\n" + filler(150000) + "end=\x82\xA0\n"
+            << QStringLiteral("target");
+        QTest::newRow("UTF-8 line found early, the file UTF-8 to its end")
+            << QStringLiteral("target=見つけた").toUtf8() + "\n" + filler(150000) + QStringLiteral("end=終").toUtf8()
+            << QStringLiteral("target");
+        QTest::newRow("last line without a line end") << filler(100000) + match << QStringLiteral("target");
+        QTest::newRow("not there") << filler(100000) << QStringLiteral("target");
+        QTest::newRow("Japanese word") << filler(100000) + TextFile::encode(QStringLiteral("犬=dog")) + "\r\n"
+                                       << QStringLiteral("犬");
+    }
+    void blocksAgreeWithWholeFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, word);
+        const QString path = m_dir.filePath(QStringLiteral("blocks%1.txt").arg(++m_files));
+        QVERIFY(TextFile::writeBytes(path, bytes));
+        TextFile::Text whole;
+        QVERIFY(TextFile::read(path, whole));
+        int expected = -1;
+        for (int i = 0; i < whole.lines.size() && expected < 0; ++i)
+            if (TextFile::fold(whole.lines.at(i)).startsWith(TextFile::fold(word)))
+                expected = i;
+
+        const DictionaryResult r = LookUpDictionary(path, word);
+        QCOMPARE(r.lineNumber, expected);
+        QCOMPARE(r.status == DictionaryResult::Found, expected >= 0);
+        if (expected >= 0)
+            QCOMPARE(r.line, whole.lines.at(expected));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDictionary)

@@ -381,6 +381,23 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(Encoding, encoding);
         QCOMPARE(TextFile::detect(bytes), encoding);
+        // Read line by line, the same answer.
+        TextFile::EncodingScan scan;
+        for (qsizetype from = 0; from < bytes.size();) {
+            const qsizetype nl = bytes.indexOf('\n', from);
+            const qsizetype to = nl < 0 ? bytes.size() : nl + 1;
+            scan.add(bytes.constData() + from, to - from);
+            from = to;
+        }
+        QCOMPARE(scan.result(), encoding);
+    }
+
+    void readsFilesWithoutASize()
+    {
+        // A file the system gives no size for is read to its end.
+        QByteArray bytes;
+        QVERIFY(TextFile::readBytes(QStringLiteral("/proc/self/status"), bytes));
+        QVERIFY2(bytes.startsWith("Name:") && bytes.endsWith('\n'), bytes.left(40).constData());
     }
 
     void generatedJapaneseIsNeverTakenForUtf8()

@@ -4,6 +4,7 @@
 
 #include "TestEnv.h"
 #include "app/frmTitle.h"
+#include "widgets/Icons.h"
 #include "app/frmUser.h"
 #include "companion/Companion.h"
 #include "platform/IniFile.h"
@@ -840,6 +841,11 @@ void TestMainWindow::titleWindowDuringStartUp()
     QVERIFY(title->isVisible());
     QCOMPARE(title->size(), QSize(367, 139));
     QVERIFY(title->windowFlags() & Qt::WindowStaysOnTopHint);
+    // It shows the stored title picture, whole.
+    const QImage shown = title->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage picture = titlePicture(title->devicePixelRatioF()).toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture.size(), QSize(367, 139) * title->devicePixelRatioF());
+    QCOMPARE(shown, picture);
     // The first message loop takes it away.
     QTRY_VERIFY(title.isNull());
 }
