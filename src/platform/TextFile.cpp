@@ -10,7 +10,6 @@
 #include <QSet>
 #include <QVector>
 
-#include <iconv.h>
 #include <limits>
 
 #include <algorithm>
@@ -49,41 +48,10 @@ constexpr OneWay kOneWay[] = {
     {0x00AC, 0xFFE2, 0x81CA}, // NOT SIGN -> FULLWIDTH NOT SIGN
 };
 
-// One CP932 code through iconv; the UTF-16 unit, or 0 when the bytes are not
-// exactly one BMP character.
-ushort iconvDecode(iconv_t cd, const char *in, size_t inLen)
-{
-    char buf[8];
-    char *inPtr = const_cast<char *>(in);
-    char *outPtr = buf;
-    size_t inLeft = inLen, outLeft = sizeof buf;
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0
-        || sizeof buf - outLeft != 2)
-        return 0;
-    return ushort(uchar(buf[0]) | (uchar(buf[1]) << 8));
-}
+#include "Cp932Table.inc"
 
-// The CP932 code iconv writes for one BMP character (kNone when none).
-ushort iconvEncode(iconv_t cd, ushort u)
-{
-    char in[2] = {char(u & 0xFF), char(u >> 8)};
-    char out[8];
-    char *inPtr = in, *outPtr = out;
-    size_t inLeft = 2, outLeft = sizeof out;
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0)
-        return kNone;
-    const size_t n = sizeof out - outLeft;
-    if (n == 1)
-        return uchar(out[0]);
-    if (n == 2)
-        return ushort((uchar(out[0]) << 8) | uchar(out[1]));
-    return kNone;
-}
-
-// CP932 translation tables, built once from the C library's mapping of the
-// code page, so that decoding and encoding are plain look-ups.
+// CP932 translation tables, built once from the stored mapping of the code
+// page (Cp932Table.inc), so that decoding and encoding are plain look-ups.
 struct Tables
 {
     QVector<ushort> single = QVector<ushort>(256, 0);     // byte -> unit (0 = raw)
@@ -98,42 +66,34 @@ struct Tables
             single[b] = ushort(b);
             enc[b] = ushort(b);
         }
-        iconv_t dec = iconv_open("UTF-16LE", "CP932");
-        iconv_t en = iconv_open("CP932", "UTF-16LE");
-        if (dec == iconv_t(-1) || en == iconv_t(-1))
-            return; // only ASCII is text; everything else round-trips raw
         // Half-width katakana; 0x80, 0xA0 and 0xFD..0xFF stay raw bytes.
         for (int b = 0xA1; b <= 0xDF; ++b) {
-            const char c = char(b);
-            const ushort u = iconvDecode(dec, &c, 1);
-            if (u) {
+            if (const ushort u = kCp932Single[b - 0xA1]) {
                 single[b] = u;
                 enc[u] = ushort(b);
             }
         }
+        int leadIndex = 0;
         for (int lead = 0x81; lead <= 0xFC; ++lead) {
             if (!isLeadByte(uchar(lead)))
                 continue;
+            int trailIndex = 0;
             for (int trail = 0x40; trail <= 0xFC; ++trail) {
                 if (!isTrailByte(uchar(trail)))
                     continue;
-                const char in[2] = {char(lead), char(trail)};
-                const ushort u = iconvDecode(dec, in, 2);
+                const ushort u = kCp932Double[leadIndex][trailIndex++];
                 if (u < 0x80 || isRaw(u) || (u >= 0xD800 && u <= 0xDFFF))
                     continue;
                 const ushort code = ushort((lead << 8) | trail);
                 dbl[code] = u;
-                if (enc[u] == kNone) {
+                if (enc[u] == kNone)
                     enc[u] = code;
-                } else if (!duplicate[enc[u]]) {
-                    // Of duplicate codes the one Windows writes.
-                    duplicate[enc[u]] = true;
-                    const ushort preferred = iconvEncode(en, u);
-                    if (preferred != kNone && preferred > 0xFF)
-                        enc[u] = preferred;
-                }
             }
+            ++leadIndex;
         }
+        // Of duplicate codes the one Windows writes.
+        for (const Cp932Preferred &p : kCp932Preferred)
+            enc[p.unicode] = p.code;
         for (int code = 0x8140; code <= 0xFCFC; ++code)
             duplicate[code] = dbl[code] && enc[dbl[code]] != code;
         for (const OneWay &w : kOneWay) {
@@ -142,8 +102,6 @@ struct Tables
                 oneWay[w.unicode] = true;
             }
         }
-        iconv_close(dec);
-        iconv_close(en);
     }
 };
 

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <iconv.h>
+
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -390,6 +392,47 @@ private slots:
             from = to;
         }
         QCOMPARE(scan.result(), encoding);
+    }
+
+    void storedCodePageIsTheCLibrarys()
+    {
+        // Every code decodes to the character the C library's CP932 gives,
+        // and every character encodes to the code it writes.
+        iconv_t dec = iconv_open("UTF-16LE", "CP932");
+        iconv_t en = iconv_open("CP932", "UTF-16LE");
+        QVERIFY(dec != iconv_t(-1) && en != iconv_t(-1));
+        auto convert = [](iconv_t cd, QByteArray in) {
+            char out[8];
+            char *inPtr = in.data(), *outPtr = out;
+            size_t inLeft = size_t(in.size()), outLeft = sizeof out;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0)
+                return QByteArray();
+            return QByteArray(out, int(sizeof out - outLeft));
+        };
+        int checked = 0;
+        for (int code = 0xA1; code <= 0xFCFC; ++code) {
+            QByteArray bytes;
+            if (code > 0xFF)
+                bytes += char(code >> 8);
+            bytes += char(code);
+            if (code > 0xDF && code < 0x8140)
+                continue;
+            const QByteArray unit = convert(dec, bytes);
+            if (unit.size() != 2)
+                continue;
+            const QChar c(ushort(uchar(unit[0]) | (uchar(unit[1]) << 8)));
+            if (c.unicode() < 0x80 || c.isSurrogate() || (c.unicode() >= 0xF780 && c.unicode() <= 0xF7FF))
+                continue;
+            QCOMPARE(TextFile::decode(bytes, Encoding::Cp932), QString(c));
+            const QByteArray written = convert(en, unit);
+            if (written.size() == 2)
+                QCOMPARE(TextFile::encode(QString(c), Encoding::Cp932), written);
+            ++checked;
+        }
+        iconv_close(dec);
+        iconv_close(en);
+        QVERIFY2(checked > 7000, qPrintable(QString::number(checked)));
     }
 
     void readsFilesWithoutASize()
