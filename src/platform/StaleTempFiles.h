@@ -3,7 +3,8 @@
 // content is written to the file's name + "." + six letters or digits and
 // renamed over the file. A crash between the two leaves that file behind.
 // At start-up such leftovers of the program's own files (".ini", ".dat",
-// ".ans") are removed; nothing else is touched, and a file written in the
+// ".ans") are removed (a name whose six characters are all of one kind may
+// be a person's copy, and stays); nothing else is touched, and a file written in the
 // last minute is left alone in case it still belongs to a running save.
 #include <QString>
 #include <QStringList>
