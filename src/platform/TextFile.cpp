@@ -389,17 +389,26 @@ bool hasHighBytes(const QByteArray &bytes)
 // for Utf8Bom). For CP932 with `exact`, every line must read back as the same
 // text; `kept` (may be null) gives the bytes of lines the program did not
 // change. False with *bad set to the first character that does not fit
-// (empty when a line fits but would not read back exactly).
+// (empty when a line fits but would not read back exactly: bytes that did
+// not decode may form a character with what is written next to them).
 bool encodeLines(const QStringList &lines, Encoding encoding, bool exact, const QByteArray &eol,
                  Kept *kept, QByteArray &out, QString *bad)
 {
+    auto hasRaw = [](const QString &line) {
+        return std::any_of(line.cbegin(), line.cend(), [](QChar c) { return isRaw(c.unicode()); });
+    };
     if (encoding == Encoding::Utf8Bom)
         out += kBom;
     for (const QString &line : lines) {
         qsizetype at = -1;
         if (isUtf8(encoding)) {
+            const qsizetype before = out.size();
             if (!encodeUtf8(line, out, &at)) {
                 *bad = characterAt(line, at);
+                return false;
+            }
+            if (hasRaw(line) && decodeUtf8(out.constData() + before, out.size() - before) != line) {
+                bad->clear();
                 return false;
             }
         } else if (Kept::iterator k; kept && !kept->isEmpty() && (k = kept->find(line)) != kept->end()
@@ -412,8 +421,7 @@ bool encodeLines(const QStringList &lines, Encoding encoding, bool exact, const 
                 return false;
             }
             // Only a raw byte before other text can read back otherwise.
-            if (exact && std::any_of(line.cbegin(), line.cend(), [](QChar c) { return isRaw(c.unicode()); })
-                && decodeCp932(out.constData() + before, out.size() - before) != line) {
+            if (hasRaw(line) && decodeCp932(out.constData() + before, out.size() - before) != line) {
                 bad->clear();
                 return false;
             }
@@ -440,7 +448,11 @@ bool readsAs(const QByteArray &bytes, Encoding encoding)
 
 bool refuse(const QString &path, const QString &character, QString *error)
 {
-    setError(error, TextFile::unstorableMessage(QFileInfo(path).fileName(), character));
+    if (character.isEmpty())
+        setError(error, QStringLiteral("%1 には、読み込めなかったバイトを元どおりに書き戻せない行があるため、保存しませんでした。")
+                            .arg(QFileInfo(path).fileName()));
+    else
+        setError(error, TextFile::unstorableMessage(QFileInfo(path).fileName(), character));
     return false;
 }
 
@@ -491,7 +503,8 @@ bool fileBytes(const QString &path, const TextFile::Text &text, TextFile::Policy
     while (!readsAs(out, encoding)) {
         encoding = encoding == Encoding::Cp932 ? Encoding::Utf8 : Encoding::Utf8Bom;
         out.clear();
-        encodeLines(text.lines, encoding, false, eol, nullptr, out, &bad);
+        if (!encodeLines(text.lines, encoding, false, eol, nullptr, out, &bad))
+            return refuse(path, bad, error);
     }
     return true;
 }

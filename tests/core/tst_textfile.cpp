@@ -724,6 +724,38 @@ private slots:
         }
     }
 
+    // Bytes that did not decode are written back as they were; where they
+    // would pair with the bytes written beside them and read as other text,
+    // the save is refused with a message and the file stays.
+    void rawBytesThatWouldReadOtherwiseAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<bool>("own");
+        const QChar r81(0xF781), rEF(0xF7EF), r80(0xF780), rEE(0xF7EE), r90(0xF790);
+        QTest::newRow("shared: lone byte, then a duplicate-coded character")
+            << QByteArray("x\r\n") << QStringList{QString(rEE) + QChar(0x2171)} << false;
+        QTest::newRow("own: neither CP932 nor UTF-8 keeps both lines")
+            << QByteArray("x\r\n")
+            << QStringList{QString(r81) + rEF + r80 + r81, QLatin1Char('[') + QString(r90) + QLatin1Char(']')}
+            << true;
+    }
+    void rawBytesThatWouldReadOtherwiseAreRefused()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QStringList, added);
+        QFETCH(bool, own);
+        const QString p = path(QStringLiteral("raw.txt"));
+        put(p, before);
+        TextFile::Text text;
+        QVERIFY(TextFile::read(p, text));
+        text.lines += added;
+        QString error;
+        QVERIFY(!TextFile::write(p, text, own ? Policy::Own : Policy::Shared, &error));
+        QVERIFY(error.contains(QStringLiteral("書き戻せない")));
+        QCOMPARE(bytesOf(p), before);
+    }
+
     void lineBreaksInsideALineAreRefused()
     {
         const QString p = path(QStringLiteral("breaks.txt"));

@@ -143,6 +143,14 @@ bool fitsOnDisk(const QString &entry)
     return QFile::encodeName(entry).size() <= 255;
 }
 
+bool hasRawByte(const QString &text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0xF780 && c.unicode() <= 0xF7FF)
+            return true;
+    return false;
+}
+
 bool sameLines(const QStringList &a, const QStringList &b)
 {
     if (a.size() != b.size())

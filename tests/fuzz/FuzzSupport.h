@@ -81,6 +81,8 @@ QStringList filesBelow(const QString &folder);
 // The same lines once the one-way characters are folded to the twins a
 // CP932 file gives back (TextFile::sameText line by line).
 bool sameLines(const QStringList &a, const QStringList &b);
+// A byte that is not valid in its encoding decodes to U+F780..U+F7FF.
+bool hasRawByte(const QString &text);
 // A short printable form of a text for failure messages.
 QString shown(const QString &text);
 

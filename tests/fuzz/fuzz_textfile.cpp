@@ -7,8 +7,6 @@
 
 #include <QFile>
 
-#include <algorithm>
-
 using namespace Fuzz;
 
 namespace {
@@ -39,13 +37,6 @@ void checkSplit(const QString &text, const QStringList &lines)
     }
     FUZZ_CHECK(pos == text.size(),
                QStringLiteral("%1 lines cover %2 of %3 characters").arg(lines.size()).arg(pos).arg(text.size()));
-}
-
-// A byte that is not valid in its encoding decodes to U+F780..U+F7FF.
-bool hasRawByte(const QString &text)
-{
-    return std::any_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c.unicode() >= 0xF780 && c.unicode() <= 0xF7FF; });
 }
 
 } // namespace
