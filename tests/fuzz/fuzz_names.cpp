@@ -7,6 +7,7 @@
 #include "authoring/NewTextFile.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "reference/MakerChecks.h"
 #include "settings/Users.h"
 
 #include <QDir>
@@ -63,6 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         FUZZ_CHECK(!hasControl(name), QStringLiteral("name %1 accepted").arg(shown(name)));
         const QString made = Paths::fileName(NewText::filePath(folder, name));
+        if (TextFile::byteLength(NewText::filePath(folder, name)) > Maker::PathLimit) {
+            // A path longer than the makers take is refused, with a message.
+            FUZZ_CHECK(r == NewText::Result::Refused && !message.isEmpty() && filesBelow(folder).isEmpty(),
+                       shown(name));
+            return 0;
+        }
         if (!fitsOnDisk(made) && r == NewText::Result::Failed) {
             FUZZ_CHECK(filesBelow(folder).isEmpty() && !message.isEmpty(), shown(name));
             return 0;
