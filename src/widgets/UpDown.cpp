@@ -41,7 +41,12 @@ void TUpDown::setAssociate(QLineEdit *edit)
 
 bool TUpDown::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_edit || !isEnabled() || !m_edit->isEnabled() || m_edit->isReadOnly())
+    // Only keys and the wheel are handled; the box is looked at for those
+    // alone (it also sends events while it is being destroyed, when it is
+    // no longer a line edit).
+    const QEvent::Type type = event->type();
+    if (watched != m_edit || (type != QEvent::KeyPress && type != QEvent::Wheel) || !isEnabled()
+        || !m_edit->isEnabled() || m_edit->isReadOnly())
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
