@@ -12,7 +12,8 @@ int lineNumber(const QByteArray &bytes, qsizetype start)
     // Line feeds counted eight bytes at a time: a byte of x = word ^ "\n\n..."
     // is zero exactly where the word holds a line feed, and its top bit in
     // ((x & 0x7F..) + 0x7F..) | x is clear exactly then. Each byte lane adds
-    // up its own count (at most 255 words at a time, so no lane overflows).
+    // up its own count (at most 255 words at a time, so no lane overflows);
+    // the eight lanes (up to 2040 together) are then added in 16-bit lanes.
     const char *p = bytes.constData();
     const qsizetype n = qBound<qsizetype>(0, start, bytes.size());
     constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7FULL;
@@ -29,7 +30,9 @@ int lineNumber(const QByteArray &bytes, qsizetype start)
             const quint64 x = w ^ kFeeds;
             lanes += (~(((x & kLow7) + kLow7) | x) & kHigh) >> 7;
         }
-        count += qsizetype((lanes * 0x0101010101010101ULL) >> 56);
+        constexpr quint64 kEvenBytes = 0x00FF00FF00FF00FFULL;
+        const quint64 pairs = (lanes & kEvenBytes) + ((lanes >> 8) & kEvenBytes);
+        count += qsizetype((pairs * 0x0001000100010001ULL) >> 48);
     }
     for (; i < n; ++i)
         count += p[i] == '\n';

@@ -345,6 +345,10 @@ private slots:
             << QStringLiteral("target");
         QTest::newRow("last line without a line end") << filler(100000) + match << QStringLiteral("target");
         QTest::newRow("not there") << filler(100000) << QStringLiteral("target");
+        // More line feeds in a stretch of words than one byte counts.
+        for (int blank : {255, 256, 333, 2041, 70000})
+            QTest::newRow(qPrintable(QStringLiteral("after %1 empty lines").arg(blank)))
+                << QByteArray(blank, '\n') + match << QStringLiteral("target");
         QTest::newRow("Japanese word") << filler(100000) + TextFile::encode(QStringLiteral("犬=dog")) + "\r\n"
                                        << QStringLiteral("犬");
     }
