@@ -25,6 +25,7 @@
 #include "platform/TextFile.h"
 #include "records/Importance.h"
 #include "reference/Dictionary.h"
+#include "widgets/Look.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -405,6 +406,8 @@ int runChild(int argc, char **argv)
         return app.exec();
     }
     if (mode == "main") {
+        // As the program starts its window.
+        UseProgramStyle();
         TfrmMain w;
         w.show();
         reportWhenIdle();
@@ -424,6 +427,7 @@ int runChild(int argc, char **argv)
     if (mode == "rss-drill") {
         // The main window with the 50k collection current runs a drill of
         // ten questions answered right, every result dialog shown and closed.
+        UseProgramStyle();
         TfrmMain w;
         w.show();
         closeModalsRepeatedly();

@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "widgets/Captions.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <exception>
@@ -41,6 +42,7 @@ int main(int argc, char **argv)
         return Startup::exitCode(options);
     UlvendoApplication app(argc, argv);
     Startup::prepareApplication(app);
+    UseProgramStyle();
     if (!Startup::useDataFolder(options.home))
         return 1;
     // One running Ulvendo per data folder: a later start writes nothing.

@@ -22,8 +22,14 @@ namespace {
 // "問題集 ： " -> "問題集", "出題数を増やす (&U)" -> "出題数を増やす"
 QString cleanLabel(QString text)
 {
-    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
-    text.remove(QRegularExpression(QStringLiteral("\\s*\\(&.\\)")));
+    // Each window names all its controls when first shown: the patterns are
+    // made once, and only run on a label that can hold what they remove.
+    static const QRegularExpression markup(QStringLiteral("<[^>]*>"));
+    static const QRegularExpression accessKey(QStringLiteral("\\s*\\(&.\\)"));
+    if (text.contains(QLatin1Char('<')))
+        text.remove(markup);
+    if (text.contains(QLatin1String("(&")))
+        text.remove(accessKey);
     text.remove(QLatin1Char('&'));
     for (const QString &tail : {QStringLiteral("："), QStringLiteral(":")})
         if (text.trimmed().endsWith(tail))

@@ -1,12 +1,13 @@
 #include "widgets/Icons.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QHash>
-
-QString appIconPath(const QString &name)
-{
-    return QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
-}
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 // The icons are compiled into the static UI library; registering them here
 // keeps the linker from dropping them.
@@ -19,9 +20,112 @@ static void registerIcons()
     Q_UNUSED(done);
 }
 
-// An icon is read once and shared by every button and menu item showing it.
-// The icons live as long as the process (they are never destroyed, so that
-// no icon engine outlives its plugin at exit).
+QList<int> storedIconSizes(const QString &name)
+{
+    QList<int> sizes{16, 24, 32, 48, 64};
+    if (name == QLatin1String("close"))
+        sizes.prepend(8);
+    if (name == QLatin1String("ulvendo"))
+        sizes << 128 << 256;
+    return sizes;
+}
+
+QString storedIconPath(const QString &name, int size)
+{
+    return QStringLiteral(":/icons/stored/%1-%2.png").arg(name).arg(size);
+}
+
+QImage readStoredPng(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+namespace {
+
+// Shows an icon from its stored pictures, each read the first time a size
+// needs it. A size between two stored ones is scaled down from the next
+// larger picture; other modes than Normal (disabled, selected) are made by
+// the style from the normal picture, as for any icon.
+class StoredIconEngine : public QIconEngine
+{
+public:
+    StoredIconEngine(const QString &name, const QList<int> &sizes) : m_name(name), m_sizes(sizes) {}
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        if (side <= 0)
+            return QPixmap();
+        const qint64 paletteKey = mode == QIcon::Normal ? 0 : QApplication::palette().cacheKey();
+        const QString key = QStringLiteral("%1:%2:%3").arg(side).arg(int(mode)).arg(paletteKey);
+        const auto it = m_made.constFind(key);
+        if (it != m_made.constEnd())
+            return it.value();
+        QPixmap picture = stored(side);
+        if (!picture.isNull() && picture.width() != side)
+            picture = picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (!picture.isNull() && mode != QIcon::Normal) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);
+        }
+        m_made.insert(key, picture);
+        return picture;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap p = pixmap(rect.size() * ratio, mode, state);
+        p.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, p);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = qMin(size.width(), size.height());
+        return QSize(qMin(side, m_sizes.last()), qMin(side, m_sizes.last()));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int s : m_sizes)
+            sizes << QSize(s, s);
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new StoredIconEngine(m_name, m_sizes); }
+    QString key() const override { return QStringLiteral("UlvendoStoredIcon"); }
+    QString iconName() override { return m_name; }
+
+private:
+    // The smallest stored picture at least `side` pixels wide, or the largest.
+    QPixmap stored(int side)
+    {
+        int pick = m_sizes.last();
+        for (int s : m_sizes)
+            if (s >= side) {
+                pick = s;
+                break;
+            }
+        auto it = m_read.find(pick);
+        if (it == m_read.end())
+            it = m_read.insert(pick, QPixmap::fromImage(readStoredPng(storedIconPath(m_name, pick))));
+        return it.value();
+    }
+
+    QString m_name;
+    QList<int> m_sizes;
+    QHash<int, QPixmap> m_read;
+    QHash<QString, QPixmap> m_made;
+};
+
+} // namespace
+
+// An icon is made once and shared by every button and menu item showing it.
 QIcon appIcon(const QString &name)
 {
     static auto &made = *new QHash<QString, QIcon>;
@@ -29,8 +133,10 @@ QIcon appIcon(const QString &name)
     if (it != made.constEnd())
         return it.value();
     registerIcons();
-    const QString path = appIconPath(name);
-    const QIcon icon = QFile::exists(path) ? QIcon(path) : QIcon();
+    const QList<int> sizes = storedIconSizes(name);
+    const QIcon icon = QFile::exists(storedIconPath(name, sizes.first()))
+                           ? QIcon(new StoredIconEngine(name, sizes))
+                           : QIcon();
     made.insert(name, icon);
     return icon;
 }
@@ -39,8 +145,8 @@ QPixmap titlePicture(qreal devicePixelRatio)
 {
     registerIcons();
     const bool twice = devicePixelRatio > 1.0;
-    QPixmap picture(twice ? QStringLiteral(":/title/title@2x.png") : QStringLiteral(":/title/title.png"),
-                    "PNG");
+    QPixmap picture = QPixmap::fromImage(
+        readStoredPng(twice ? QStringLiteral(":/title/title@2x.png") : QStringLiteral(":/title/title.png")));
     picture.setDevicePixelRatio(twice ? 2.0 : 1.0);
     return picture;
 }

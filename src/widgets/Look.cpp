@@ -1,11 +1,14 @@
 #include "widgets/Look.h"
+#include "widgets/Icons.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QHash>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QWidget>
 #include <cmath>
 
@@ -59,29 +62,35 @@ void SetPaneTextColor(QWidget *pane, const QColor &text, const QColor &backgroun
 
 namespace {
 
+// Whether a family is installed under that very name. Asking the font
+// database with hasFamily() also runs the font configuration's substitution
+// rules for the name, which costs as much as finding a font; the stand-ins
+// below are real family names, looked up in the list of installed ones.
 QString firstInstalled(const QStringList &families)
 {
+    static const QStringList installed = QFontDatabase::families();
     for (const QString &f : families)
-        if (QFontDatabase::hasFamily(f))
+        if (installed.contains(f, Qt::CaseInsensitive))
             return f;
     return QString();
 }
 
 QString findScreenFamily(const QString &face)
 {
+    // A name the font configuration maps to an installed font counts too.
     if (!face.isEmpty() && QFontDatabase::hasFamily(face))
         return face;
     const bool serif = face.contains(QStringLiteral("明朝")) || face.contains(QStringLiteral("Mincho"), Qt::CaseInsensitive)
                        || face.contains(QStringLiteral("Serif"), Qt::CaseInsensitive);
-    const QString serifFamily = firstInstalled({QStringLiteral("Noto Serif CJK JP"), QStringLiteral("IPAPMincho"),
-                                                QStringLiteral("IPAMincho")});
+    if (serif) {
+        const QString serifFamily = firstInstalled({QStringLiteral("Noto Serif CJK JP"), QStringLiteral("IPAPMincho"),
+                                                    QStringLiteral("IPAMincho")});
+        if (!serifFamily.isEmpty())
+            return serifFamily;
+    }
     const QString sansFamily = firstInstalled({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
                                                QStringLiteral("IPAGothic")});
-    if (serif && !serifFamily.isEmpty())
-        return serifFamily;
-    if (!sansFamily.isEmpty())
-        return sansFamily;
-    return face;
+    return sansFamily.isEmpty() ? face : sansFamily;
 }
 
 } // namespace
@@ -135,4 +144,33 @@ void CenterOnScreen(QWidget *window, const QSize &size)
         const QRect area = screen->availableGeometry();
         window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
     }
+}
+
+namespace {
+
+class ProgramStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (which == SP_ToolBarHorizontalExtensionButton)
+            return appIcon(QStringLiteral("more"));
+        if (which == SP_ToolBarVerticalExtensionButton)
+            return appIcon(QStringLiteral("moredown"));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+
+} // namespace
+
+void UseProgramStyle()
+{
+    if (dynamic_cast<ProgramStyle *>(QApplication::style()))
+        return;
+    // The proxy owns its base, so the base is a new style of the same kind
+    // as the application's, not the application's own.
+    QStyle *base = QStyleFactory::create(QApplication::style()->name());
+    QApplication::setStyle(new ProgramStyle(base));
 }

@@ -40,3 +40,8 @@ QFont DialogFont();
 
 // Moves a window of the given size to the middle of the primary screen.
 void CenterOnScreen(QWidget *window, const QSize &size);
+// Makes the application's style show the program's own picture on a tool
+// bar's button for hidden buttons (the stock one is read through every image
+// plugin). Everything else is drawn by the style chosen as before (the
+// desktop's or the one given with -style). Call once, before the first window.
+void UseProgramStyle();
