@@ -44,10 +44,28 @@ QImage readStoredPng(const QString &path)
 
 namespace {
 
+// A disabled icon: the picture in grey, mostly see-through, so that it
+// stands out less from any background than the enabled one, light or dark
+// (the style's own greying turns light parts white on a dark tool bar).
+QPixmap faded(const QPixmap &picture)
+{
+    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(line[x]);
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 2 / 5);
+        }
+    }
+    QPixmap out = QPixmap::fromImage(image);
+    out.setDevicePixelRatio(picture.devicePixelRatio());
+    return out;
+}
+
 // Shows an icon from its stored pictures, each read the first time a size
 // needs it. A size between two stored ones is scaled down from the next
-// larger picture; other modes than Normal (disabled, selected) are made by
-// the style from the normal picture, as for any icon.
+// larger picture; a disabled icon is faded, and the selected or active
+// look is made by the style, as for any icon.
 class StoredIconEngine : public QIconEngine
 {
 public:
@@ -58,7 +76,8 @@ public:
         const int side = qMin(size.width(), size.height());
         if (side <= 0)
             return QPixmap();
-        const qint64 paletteKey = mode == QIcon::Normal ? 0 : QApplication::palette().cacheKey();
+        const qint64 paletteKey =
+            mode == QIcon::Normal || mode == QIcon::Disabled ? 0 : QApplication::palette().cacheKey();
         const QString key = QStringLiteral("%1:%2:%3").arg(side).arg(int(mode)).arg(paletteKey);
         const auto it = m_made.constFind(key);
         if (it != m_made.constEnd())
@@ -66,7 +85,9 @@ public:
         QPixmap picture = stored(side);
         if (!picture.isNull() && picture.width() != side)
             picture = picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        if (!picture.isNull() && mode != QIcon::Normal) {
+        if (!picture.isNull() && mode == QIcon::Disabled) {
+            picture = faded(picture);
+        } else if (!picture.isNull() && mode != QIcon::Normal) {
             QStyleOption option;
             option.palette = QApplication::palette();
             picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -21,7 +22,9 @@ private slots:
     void mainWindowStartsWithoutPicturePlugins();
     void storedPicturesAreTheDrawings_data();
     void storedPicturesAreTheDrawings();
-    void sizesBetweenStoredOnesAndOtherModes();
+    void sizesBetweenStoredOnes();
+    void disabledIconsStandOutLess_data();
+    void disabledIconsStandOutLess();
 };
 
 namespace {
@@ -95,7 +98,7 @@ void TestIcons::storedPicturesAreTheDrawings()
     QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), drawn.convertToFormat(QImage::Format_ARGB32));
 }
 
-void TestIcons::sizesBetweenStoredOnesAndOtherModes()
+void TestIcons::sizesBetweenStoredOnes()
 {
     const QIcon open = appIcon(QStringLiteral("open"));
     QVERIFY(appIcon(QStringLiteral("no-such-icon")).isNull());
@@ -111,9 +114,49 @@ void TestIcons::sizesBetweenStoredOnesAndOtherModes()
     const QPixmap sharp = open.pixmap(QSize(16, 16), 2.0);
     QCOMPARE(sharp.size(), QSize(32, 32));
     QCOMPARE(sharp.devicePixelRatio(), 2.0);
-    // A disabled icon is greyed by the style: it differs from the normal one.
-    QVERIFY(open.pixmap(QSize(16, 16), 1.0, QIcon::Disabled).toImage()
-            != open.pixmap(QSize(16, 16), 1.0, QIcon::Normal).toImage());
+}
+
+namespace {
+
+// How far an icon drawn on a background stands out from it: the summed
+// difference in lightness of its pixels.
+int standsOut(const QIcon &icon, QIcon::Mode mode, const QColor &background)
+{
+    QImage onBar(16, 16, QImage::Format_RGB32);
+    onBar.fill(background);
+    QPainter p(&onBar);
+    p.drawPixmap(0, 0, icon.pixmap(QSize(16, 16), 1.0, mode));
+    p.end();
+    int sum = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            sum += qAbs(qGray(onBar.pixel(x, y)) - qGray(background.rgb()));
+    return sum;
+}
+
+} // namespace
+
+void TestIcons::disabledIconsStandOutLess_data()
+{
+    QTest::addColumn<QString>("name");
+    const QFileInfoList drawings =
+        QDir(iconsFolder()).entryInfoList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
+    for (const QFileInfo &svg : drawings)
+        QTest::newRow(qPrintable(svg.baseName())) << svg.baseName();
+}
+
+// On a light and on a dark tool bar a disabled icon is fainter than the
+// enabled one, so that a button that cannot be used does not look usable.
+void TestIcons::disabledIconsStandOutLess()
+{
+    QFETCH(QString, name);
+    const QIcon icon = appIcon(name);
+    for (const QColor &bar : {QColor(0xef, 0xef, 0xef), QColor(0x2b, 0x2b, 0x2b)}) {
+        const int normal = standsOut(icon, QIcon::Normal, bar);
+        const int disabled = standsOut(icon, QIcon::Disabled, bar);
+        QVERIFY2(disabled * 2 < normal, qPrintable(QStringLiteral("%1 on %2: disabled %3, enabled %4")
+                                                       .arg(name, bar.name()).arg(disabled).arg(normal)));
+    }
 }
 
 QTEST_MAIN(TestIcons)
