@@ -25,8 +25,10 @@ QList<int> storedIconSizes(const QString &name)
     QList<int> sizes{16, 24, 32, 48, 64};
     if (name == QLatin1String("close"))
         sizes.prepend(8);
+    // The program's own icon is also the windows' icon, and a window hands
+    // every stored size of it to the desktop when it is first shown.
     if (name == QLatin1String("ulvendo"))
-        sizes << 128 << 256;
+        sizes << 128;
     return sizes;
 }
 
