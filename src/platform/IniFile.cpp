@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include <QFileInfo>
+#include <QMap>
 
 namespace {
 
@@ -272,6 +273,39 @@ int IniFile::readCount(const QString &section, const QString &key, int maximum) 
     // Every counted entry is a key of its own beside the count.
     const int held = int(keys(section).size()) - (hasKey(section, key) ? 1 : 0);
     return qBound(0, readInt(section, key, 0), qMin(maximum, held));
+}
+
+int IniFile::appendNumbered(const QString &section, const QString &countKey, const QString &value)
+{
+    const int count = readCount(section, countKey);
+    QMap<int, QString> numbered;
+    for (const QString &key : keys(section)) {
+        bool ok = false;
+        const int n = key.toInt(&ok, 10);
+        if (ok && n > 0 && key == QString::number(n))
+            numbered.insert(n, readString(section, key));
+    }
+    // The usual case, and a list emptied by a reset ("1=" ... with a count
+    // of 0): entries 1 to the count are there and the next one holds nothing.
+    bool whole = numbered.value(count + 1).isEmpty();
+    for (int i = 1; i <= count && whole; ++i)
+        whole = numbered.contains(i);
+    if (whole) {
+        writeInt(section, countKey, count + 1);
+        writeString(section, QString::number(count + 1), value);
+        return count + 1;
+    }
+    QStringList entries;
+    for (auto it = numbered.cbegin(); it != numbered.cend(); ++it) {
+        removeKey(section, QString::number(it.key()));
+        if (!it.value().isEmpty() && it.value() != value)
+            entries.append(it.value());
+    }
+    entries.append(value);
+    for (int i = 0; i < entries.size(); ++i)
+        writeString(section, QString::number(i + 1), entries.at(i));
+    writeInt(section, countKey, int(entries.size()));
+    return int(entries.size());
 }
 
 bool IniFile::hasSection(const QString &section) const

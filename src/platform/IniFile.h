@@ -57,6 +57,13 @@ public:
     // keys the section holds or `maximum`, so a damaged number cannot make a
     // reader loop for ever.
     int readCount(const QString &section, const QString &key, int maximum = INT_MAX) const;
+    // Adds `value` to such a list (keys "1" to the count) and gives the new
+    // count. A list damaged by hand (a number missing, or entries beyond the
+    // count) is first written again in order from all its numbered entries
+    // that hold text, so that the new entry neither takes the place of one
+    // nor lies beyond what readCount() lets readers see; an entry equal to
+    // `value` is not added twice then.
+    int appendNumbered(const QString &section, const QString &countKey, const QString &value);
 
     bool hasSection(const QString &section) const;
     bool hasKey(const QString &section, const QString &key) const;

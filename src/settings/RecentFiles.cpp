@@ -48,8 +48,7 @@ bool AddRecentFile(const Settings &s, RecentList list, const QString &path, bool
         if (Paths::fileName(ini.readString(k.section, QString::number(i), QString())) == name)
             return true;
 
-    ini.writeInt(k.section, k.countKey, count + 1);
-    ini.writeString(k.section, QString::number(count + 1), name);
+    ini.appendNumbered(k.section, k.countKey, name);
     ini.writeString(k.pathSection, name, path);
     if (!ini.save(error))
         return false;

@@ -18,7 +18,9 @@ QStringList RecentFileNames(const Settings &s, RecentList list);
 // (exact, case-sensitive text; an entry holding a folder is taken by its
 // file name, as RecentFileNames lists it) the count grows by one, the name is written
 // under the new count and the full path under the name in the path section,
-// and *added is set true (the caller appends the name to its drop-down).
+// and *added is set true (the caller appends the name to its drop-down). A list
+// damaged by hand is numbered again first, keeping every entry
+// (IniFile::appendNumbered).
 // When an entry matches nothing is written. False with *error when the file
 // cannot be written.
 bool AddRecentFile(const Settings &s, RecentList list, const QString &path, bool *added = nullptr,

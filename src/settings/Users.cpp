@@ -154,9 +154,7 @@ bool ChooseUser(Settings &s, const QString &typed, QString *error)
     int count = ini.readCount(kUser, kUserNum);
     const int num = ini.readInt(name, kNum, 0) + 1;
     if (listedAs(ini, name) == 0) {
-        count += 1;
-        ini.writeInt(kUser, kUserNum, count);
-        ini.writeString(kUser, QString::number(count), name);
+        count = ini.appendNumbered(kUser, kUserNum, name);
         ini.writeInt(name, kNum, 0);
     }
     ini.writeInt(name, kNum, num);
@@ -188,14 +186,13 @@ bool RegisterUser(Settings &s, const QString &typed, QString *error)
         s.UserNum = count;
         return true;
     }
-    ini.writeInt(kUser, kUserNum, count + 1);
-    ini.writeString(kUser, QString::number(count + 1), name);
+    const int added = ini.appendNumbered(kUser, kUserNum, name);
     ini.writeInt(name, kNum, 0);
     if (!ini.save(error)) {
         folder.undo();
         return false;
     }
-    s.UserNum = count + 1;
+    s.UserNum = added;
     return true;
 }
 

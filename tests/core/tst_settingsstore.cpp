@@ -421,6 +421,35 @@ private slots:
         QCOMPARE(RecentFilePath(m_s, RecentList::Reference, QStringLiteral("Basic.txt")), QString());
     }
 
+    // A list emptied by a reset takes the new name in its first entry, as
+    // ever; a list damaged by hand keeps every entry and shows the new one.
+    void recentAddToEmptiedOrDamagedList_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("emptied by a reset") << QByteArray("DicCount=0\r\n1=\r\n2=\r\n")
+                                            << QStringList{"New.txt"};
+        QTest::newRow("first entry missing") << QByteArray("DicCount=2\r\n2=Old.txt\r\n")
+                                             << QStringList{"Old.txt", "New.txt"};
+        QTest::newRow("entry beyond the count") << QByteArray("DicCount=1\r\n1=A.txt\r\n2=B.txt\r\n")
+                                                << QStringList{"A.txt", "B.txt", "New.txt"};
+        QTest::newRow("the name beyond the count") << QByteArray("DicCount=1\r\n1=A.txt\r\n2=New.txt\r\n")
+                                                   << QStringList{"A.txt", "New.txt"};
+    }
+    void recentAddToEmptiedOrDamagedList()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QStringList, after);
+        QVERIFY(TextFile::writeBytes(m_s.setupIniPath(), "[Question]\r\n" + list));
+        bool added = false;
+        QVERIFY(AddRecentFile(m_s, RecentList::Question, m_s.ProgramFolder + QStringLiteral("New.txt"), &added));
+        QVERIFY(added);
+        QCOMPARE(RecentFileNames(m_s, RecentList::Question), after);
+        if (QByteArray(QTest::currentDataTag()) == "emptied by a reset")
+            QCOMPARE(IniFile(m_s.setupIniPath()).readString(QStringLiteral("Question"), QStringLiteral("2"), "<none>"),
+                     QString());
+    }
+
     // Collection names and folders of any script through Setup.ini: the
     // recent list finds the path again, the resume position is one key that
     // reads back, the default paths survive a save and a load.

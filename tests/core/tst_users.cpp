@@ -187,6 +187,39 @@ private slots:
         QVERIFY(QFileInfo(m_s.ProgramFolder + QStringLiteral("新人")).isDir());
     }
 
+    // A list of users damaged by hand (a number missing, entries beyond the
+    // count) takes a new name without losing an entry, and the new name is
+    // listed afterwards, from either dialog.
+    void damagedListKeepsEveryUser_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("whole list") << QByteArray("UserNum=2\r\n1=hanako\r\n2=jiro\r\n")
+                                    << QStringList{"hanako", "jiro", "taro"};
+        QTest::newRow("first entry missing") << QByteArray("UserNum=2\r\n2=hanako\r\n")
+                                             << QStringList{"hanako", "taro"};
+        QTest::newRow("entry beyond the count") << QByteArray("UserNum=1\r\n1=ichiro\r\n2=hanako\r\n")
+                                                << QStringList{"ichiro", "hanako", "taro"};
+        QTest::newRow("count beyond the entries") << QByteArray("UserNum=5\r\n1=ichiro\r\n2=hanako\r\n")
+                                                  << QStringList{"ichiro", "hanako", "taro"};
+        QTest::newRow("name beyond the count") << QByteArray("UserNum=1\r\n1=ichiro\r\n2=taro\r\n")
+                                               << QStringList{"ichiro", "taro"};
+    }
+    void damagedListKeepsEveryUser()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QStringList, after);
+        for (const bool choose : {true, false}) {
+            QFile f(m_s.userIniPath());
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("[Setup]\r\nBoot=1\r\n[User]\r\n" + list);
+            f.close();
+            QVERIFY(choose ? ChooseUser(m_s, QStringLiteral("taro")) : RegisterUser(m_s, QStringLiteral("taro")));
+            QCOMPARE(RegisteredUsers(m_s.ProgramFolder), after);
+            QCOMPARE(m_s.UserNum, int(after.size()));
+        }
+    }
+
     // A name whose folder cannot be made leaves User.ini and the folder as
     // they were, from either dialog.
     void folderFailureChangesNothing_data()
