@@ -208,7 +208,9 @@ DictionaryResult LookUpDictionary(const QString &dictPath, const QString &word, 
 
     // The first line that begins with the word, compared after folding.
     const QString wanted = TextFile::fold(word);
-    if (LineScan::isAscii(wanted)) {
+    // (A CR in the word could match the CR of a line end in the bytes; such a
+    // word is compared with decoded lines, whose ends are already cut off.)
+    if (LineScan::isAscii(wanted) && !wanted.contains(QLatin1Char('\r'))) {
         bool failed = false;
         findAscii(file, wanted, result, &failed);
         if (failed)

@@ -108,6 +108,8 @@ private slots:
         QTest::newRow("upper case finds no lower case") << QStringLiteral("BANK") << -1;
         QTest::newRow("only the start of a line counts") << QStringLiteral("pple") << -1;
         QTest::newRow("character outside the code page") << QStringLiteral("\U0001F600") << -1;
+        QTest::newRow("a line end is not part of a line") << QStringLiteral("cat\r") << -1;
+        QTest::newRow("a line end is not part of a line, Japanese") << QStringLiteral("犬=dog*和英\r") << -1;
     }
 
     void lookUp()

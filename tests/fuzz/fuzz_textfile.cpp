@@ -91,12 +91,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(TextFile::readLines(path, read, &error), error);
     FUZZ_CHECK(read == lines, QStringLiteral("readLines differs from splitLines"));
 
-    // Lines written and read again are the same lines.
+    // Lines written and read again are the same lines. Bytes that did not
+    // decode may not be writable beside what follows them (a character with
+    // two CP932 codes whose usual code pairs with the byte before it): then
+    // nothing is written, and the message says why.
     const QString copy = folder + QStringLiteral("copy.txt");
-    FUZZ_CHECK(TextFile::writeLines(copy, lines, &error), error);
-    QStringList again;
-    FUZZ_CHECK(TextFile::readLines(copy, again, &error), error);
-    FUZZ_CHECK(again == lines, QStringLiteral("%1 lines written, %2 read back").arg(lines.size()).arg(again.size()));
+    QStringList files{QStringLiteral("file.txt")};
+    if (TextFile::writeLines(copy, lines, &error)) {
+        QStringList again;
+        FUZZ_CHECK(TextFile::readLines(copy, again, &error), error);
+        FUZZ_CHECK(again == lines, QStringLiteral("%1 lines written, %2 read back").arg(lines.size()).arg(again.size()));
+        files.prepend(QStringLiteral("copy.txt"));
+    } else {
+        FUZZ_CHECK(hasRawByte(text) && !error.isEmpty() && !QFile::exists(copy), error);
+    }
 
     // A record appended to any file follows its lines, which stay as they were.
     QStringList newLines = TextFile::splitLines(TextFile::decode(appended));
@@ -110,8 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(!error.isEmpty() && readFile(path) == bytes
                        && (hasRawByte(text) || hasRawByte(newLines.join(QLatin1Char('\n')))),
                    error);
-        FUZZ_CHECK(filesBelow(folder) == (QStringList{QStringLiteral("copy.txt"), QStringLiteral("file.txt")}),
-                   filesBelow(folder).join(QLatin1Char(',')));
+        FUZZ_CHECK(filesBelow(folder) == files, filesBelow(folder).join(QLatin1Char(',')));
         return 0;
     }
     QStringList after;
@@ -129,8 +136,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Nothing lands outside the folder, and no scratch file stays behind.
     FUZZ_CHECK(Scratch::instance().outsideWrites().isEmpty(),
                Scratch::instance().outsideWrites().join(QLatin1Char(',')));
-    const QStringList files = filesBelow(folder);
-    FUZZ_CHECK(files == (QStringList{QStringLiteral("copy.txt"), QStringLiteral("file.txt")}),
-               files.join(QLatin1Char(',')));
+    FUZZ_CHECK(filesBelow(folder) == files, filesBelow(folder).join(QLatin1Char(',')));
     return 0;
 }

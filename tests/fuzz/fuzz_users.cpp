@@ -47,8 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                        && c != QChar::ParagraphSeparator,
                    QStringLiteral("name %1 accepted").arg(shown(typed)));
     if (!chosen) {
-        // Only a name taken by a file of the program folder may fail.
-        FUZZ_CHECK(QFileInfo::exists(folder + name) && !QFileInfo(folder + name).isDir(), error);
+        // Only a name taken by a file of the program folder may fail, or one
+        // that User.ini cannot take beside bytes it holds that did not decode
+        // (the name needs UTF-8, and they cannot be written in it): then
+        // nothing is written.
+        if (QFileInfo::exists(folder + name) && !QFileInfo(folder + name).isDir())
+            return 0;
+        FUZZ_CHECK(hasRawByte(TextFile::decode(bytes)) && !TextFile::canEncode(name, TextFile::Encoding::Cp932)
+                       && filesBelow(folder) == filesBefore && readFile(s.userIniPath()) == iniBefore,
+                   error);
         return 0;
     }
     const QFileInfo userFolder(folder + name);
