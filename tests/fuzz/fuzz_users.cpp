@@ -48,12 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                    QStringLiteral("name %1 accepted").arg(shown(typed)));
     if (!chosen) {
         // Only a name taken by a file of the program folder may fail, or one
-        // that User.ini cannot take beside bytes it holds that did not decode
-        // (the name needs UTF-8, and they cannot be written in it): then
-        // nothing is written.
+        // that User.ini cannot take when it or the file holds bytes that did
+        // not decode (a name needing UTF-8, which cannot hold them; bytes
+        // that would pair with what is written next to them): then nothing
+        // is written.
         if (QFileInfo::exists(folder + name) && !QFileInfo(folder + name).isDir())
             return 0;
-        FUZZ_CHECK(hasRawByte(TextFile::decode(bytes)) && !TextFile::canEncode(name, TextFile::Encoding::Cp932)
+        FUZZ_CHECK((hasRawByte(TextFile::decode(bytes)) || hasRawByte(name)) && !error.isEmpty()
                        && filesBelow(folder) == filesBefore && readFile(s.userIniPath()) == iniBefore,
                    error);
         return 0;
