@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray dayBytes = in.piece();
     const QByteArray tempBytes = in.piece();
     const QByteArray logBytes = in.rest();
-    if (base.contains(QLatin1Char('/')) || base.contains(QLatin1Char('\0'))
+    if (base.contains(QLatin1Char('/')) || base.contains(QLatin1Char('\\')) || base.contains(QLatin1Char('\0'))
         || !fitsOnDisk(base + QStringLiteral(".txt")))
         return 0;
 
