@@ -152,7 +152,11 @@ private slots:
         QTest::newRow("in quotes") << QStringLiteral("\"Yes.\"") << true;
         QTest::newRow("looks quoted") << QStringLiteral("\" x\"") << true;
         QTest::newRow("backslashes") << QStringLiteral("C:\\new\\") << true;
-        QTest::newRow("lone lead byte at the end") << QStringLiteral("Hello\uF783") << false;
+        QTest::newRow("lone lead byte at the end") << QStringLiteral("Hello\uF783") << true;
+        // Bytes that did not decode and would read as one character in
+        // UTF-8 (EF 85 85), before a lead byte that pairs with "]" (98 5D).
+        QTest::newRow("lead byte after bytes that are UTF-8")
+            << QStringLiteral("\uF7EF\uF785\uF785 It\uF798") << true;
         QTest::newRow("path") << QStringLiteral("/home/zoë/単語〜.txt") << false;
     }
     void namesAndValuesReadBackExactly()

@@ -182,6 +182,7 @@ void TestQuestionData::sentencesReadBackExactly_data()
     // A collection line cut after the lead byte of a two-byte character.
     QTest::newRow("lone lead byte at the end") << QStringLiteral("It is a pen.\uF783");
     QTest::newRow("lone lead byte 0x81 at the end") << QStringLiteral("Yes\uF781");
+    QTest::newRow("lead byte 0x98 after bytes that are UTF-8") << QStringLiteral("\uF7EF\uF785\uF785 It\uF798");
     QTest::newRow("diaeresis") << QStringLiteral("Zoë is here.");
     QTest::newRow("trail byte 0x5C") << QStringLiteral("山田表");
     QTest::newRow("wave dash") << QStringLiteral("〜ing");
