@@ -68,23 +68,12 @@ bool isQuotedForm(const QString &text, QString *inner = nullptr)
     return true;
 }
 
-// A byte that did not decode, kept at the end of a text, that is a CP932 lead
-// byte: written plain, it would pair with the "]" after a section name.
-bool endsInLeadByte(const QString &text)
-{
-    if (text.isEmpty())
-        return false;
-    const char16_t c = text.back().unicode();
-    if (c < 0xF780 || c > 0xF7FF) // not a kept byte (U+F780 + byte - 0x80)
-        return false;
-    const int byte = c - 0xF780 + 0x80;
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // Values and section names.
 bool needsQuotes(const QString &text)
 {
-    return plainUnfit(text) || endsInLeadByte(text) || isQuotedForm(text);
+    return plainUnfit(text)
+           // a lead byte that did not decode would pair with the "]" after a name
+           || (!text.isEmpty() && TextFile::isKeptLeadByte(text.back())) || isQuotedForm(text);
 }
 
 bool keyNeedsQuotes(const QString &key)

@@ -818,6 +818,11 @@ bool write(const QString &path, const Text &text, Policy policy, QString *error)
     return writeBytes(path, bytes, error);
 }
 
+bool isKeptLeadByte(QChar c)
+{
+    return isRaw(c.unicode()) && isLeadByte(uchar(c.unicode() - kRawFirst + 0x80));
+}
+
 bool writeLines(const QString &path, const QStringList &lines, QString *error)
 {
     Text text;

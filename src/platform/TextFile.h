@@ -80,6 +80,10 @@ QString decode(const QByteArray &bytes);
 // one-way characters count as held). Otherwise *refused is set to the first
 // character it cannot hold.
 bool canEncode(const QString &text, Encoding encoding, QString *refused = nullptr);
+
+// Whether `c` is a byte that did not decode (kept as U+F780 + byte - 0x80)
+// and is a CP932 lead byte, which pairs with a trail byte written after it.
+bool isKeptLeadByte(QChar c);
 // The bytes of the text (no byte-order mark). A character the encoding
 // cannot hold is left out and *ok set to false: check with canEncode() first.
 QByteArray encode(const QString &text, Encoding encoding = Encoding::Cp932, bool *ok = nullptr);
