@@ -48,6 +48,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -387,6 +388,10 @@ void closeModalsRepeatedly()
 int runChild(int argc, char **argv)
 {
     const QByteArray mode = argv[2];
+    // The program's own windows start as main() starts them.
+    std::optional<FontConfigurationReader> fonts;
+    if (mode == "main" || mode == "rss-drill")
+        fonts.emplace();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ulvendo"));
 

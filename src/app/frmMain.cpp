@@ -116,7 +116,15 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Ulvendo"));
     setWindowIcon(appIcon(QStringLiteral("ulvendo")));
-    setFont(DialogFont());
+
+    // The title picture stays on screen while the start-up runs; it goes as
+    // soon as the first message loop (a start-up dialog or the main loop)
+    // processes it. Showing it needs no font, so it is up before the
+    // controls are made, while the font configuration may still be read.
+    auto *title = new TfrmTitle;
+    title->showNow();
+
+    UseProgramFont();
 
     CreateControls();
     CreateMenus();
@@ -133,12 +141,6 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
     // Client area 835 x 554 below the menu bar.
     resize(835, 554 + menuBar()->sizeHint().height());
     LayoutDock();
-
-    // The title picture stays on screen while the start-up runs; it goes as
-    // soon as the first message loop (a start-up dialog or the main loop)
-    // processes it.
-    auto *title = new TfrmTitle;
-    title->showNow();
     title->release();
 }
 

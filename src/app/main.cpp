@@ -40,6 +40,7 @@ int main(int argc, char **argv)
     const CommandLine::Options options = Startup::readCommandLine(argc, argv);
     if (options.action != CommandLine::Action::Run)
         return Startup::exitCode(options);
+    const FontConfigurationReader fonts;
     UlvendoApplication app(argc, argv);
     Startup::prepareApplication(app);
     UseProgramStyle();

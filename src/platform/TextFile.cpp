@@ -13,6 +13,7 @@
 #include <limits>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -26,9 +27,9 @@ constexpr ushort kRawLast = kRawBase + 0xFF;
 constexpr ushort kNone = 0xFFFF;
 const QByteArray kBom("\xEF\xBB\xBF");
 
-bool isRaw(ushort u) { return u >= kRawFirst && u <= kRawLast; }
-bool isLeadByte(uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool isTrailByte(uchar b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+constexpr bool isRaw(ushort u) { return u >= kRawFirst && u <= kRawLast; }
+constexpr bool isLeadByte(uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+constexpr bool isTrailByte(uchar b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 // The characters Linux input methods type where Windows has a twin, with the
 // CP932 code they are written as. They encode but do not decode back.
@@ -50,65 +51,80 @@ constexpr OneWay kOneWay[] = {
 
 #include "Cp932Table.inc"
 
-// CP932 translation tables, built once from the stored mapping of the code
-// page (Cp932Table.inc), so that decoding and encoding are plain look-ups.
+// One bit per 16-bit value.
+struct Bits
+{
+    std::array<uchar, 8192> bytes{};
+    constexpr bool operator[](int i) const { return bytes[size_t(i >> 3)] & (1u << (i & 7)); }
+    constexpr void set(int i) { bytes[size_t(i >> 3)] = uchar(bytes[size_t(i >> 3)] | (1u << (i & 7))); }
+};
+
+// CP932 translation tables, made by the compiler from the stored mapping of
+// the code page (Cp932Table.inc), so that decoding and encoding are plain
+// look-ups and nothing is built when the program starts.
 struct Tables
 {
-    QVector<ushort> single = QVector<ushort>(256, 0);     // byte -> unit (0 = raw)
-    QVector<ushort> dbl = QVector<ushort>(65536, 0);      // lead<<8|trail -> unit (0 = raw)
-    QVector<bool> duplicate = QVector<bool>(65536, false); // code is not the one written
-    QVector<ushort> enc = QVector<ushort>(65536, kNone);  // unit -> code
-    QVector<bool> oneWay = QVector<bool>(65536, false);   // unit encodes, never decodes
+    std::array<ushort, 256> single{};   // byte -> unit (0 = raw)
+    std::array<ushort, 65536> dbl{};    // lead<<8|trail -> unit (0 = raw)
+    Bits duplicate;                     // code is not the one written
+    std::array<ushort, 65536> enc{};    // unit -> code
+    Bits oneWay;                        // unit encodes, never decodes
+};
 
-    Tables()
-    {
-        for (int b = 0; b < 0x80; ++b) {
-            single[b] = ushort(b);
-            enc[b] = ushort(b);
-        }
-        // Half-width katakana; 0x80, 0xA0 and 0xFD..0xFF stay raw bytes.
-        for (int b = 0xA1; b <= 0xDF; ++b) {
-            if (const ushort u = kCp932Single[b - 0xA1]) {
-                single[b] = u;
-                enc[u] = ushort(b);
-            }
-        }
-        int leadIndex = 0;
-        for (int lead = 0x81; lead <= 0xFC; ++lead) {
-            if (!isLeadByte(uchar(lead)))
-                continue;
-            int trailIndex = 0;
-            for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                if (!isTrailByte(uchar(trail)))
-                    continue;
-                const ushort u = kCp932Double[leadIndex][trailIndex++];
-                if (u < 0x80 || isRaw(u) || (u >= 0xD800 && u <= 0xDFFF))
-                    continue;
-                const ushort code = ushort((lead << 8) | trail);
-                dbl[code] = u;
-                if (enc[u] == kNone)
-                    enc[u] = code;
-            }
-            ++leadIndex;
-        }
-        // Of duplicate codes the one Windows writes.
-        for (const Cp932Preferred &p : kCp932Preferred)
-            enc[p.unicode] = p.code;
-        for (int code = 0x8140; code <= 0xFCFC; ++code)
-            duplicate[code] = dbl[code] && enc[dbl[code]] != code;
-        for (const OneWay &w : kOneWay) {
-            if (enc[w.unicode] == kNone) {
-                enc[w.unicode] = w.code;
-                oneWay[w.unicode] = true;
-            }
+constexpr Tables makeTables()
+{
+    Tables t;
+    for (int u = 0; u < 65536; ++u)
+        t.enc[size_t(u)] = kNone;
+    for (int b = 0; b < 0x80; ++b) {
+        t.single[size_t(b)] = ushort(b);
+        t.enc[size_t(b)] = ushort(b);
+    }
+    // Half-width katakana; 0x80, 0xA0 and 0xFD..0xFF stay raw bytes.
+    for (int b = 0xA1; b <= 0xDF; ++b) {
+        if (const ushort u = kCp932Single[b - 0xA1]) {
+            t.single[size_t(b)] = u;
+            t.enc[u] = ushort(b);
         }
     }
-};
+    int leadIndex = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!isLeadByte(uchar(lead)))
+            continue;
+        int trailIndex = 0;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (!isTrailByte(uchar(trail)))
+                continue;
+            const ushort u = kCp932Double[leadIndex][trailIndex++];
+            if (u < 0x80 || isRaw(u) || (u >= 0xD800 && u <= 0xDFFF))
+                continue;
+            const ushort code = ushort((lead << 8) | trail);
+            t.dbl[code] = u;
+            if (t.enc[u] == kNone)
+                t.enc[u] = code;
+        }
+        ++leadIndex;
+    }
+    // Of duplicate codes the one Windows writes.
+    for (const Cp932Preferred &p : kCp932Preferred)
+        t.enc[p.unicode] = p.code;
+    for (int code = 0x8140; code <= 0xFCFC; ++code)
+        if (t.dbl[size_t(code)] && t.enc[t.dbl[size_t(code)]] != code)
+            t.duplicate.set(code);
+    for (const OneWay &w : kOneWay) {
+        if (t.enc[w.unicode] == kNone) {
+            t.enc[w.unicode] = w.code;
+            t.oneWay.set(w.unicode);
+        }
+    }
+    return t;
+}
+
+constexpr Tables kTables = makeTables();
 
 const Tables &tables()
 {
-    static const Tables t;
-    return t;
+    return kTables;
 }
 
 // --- CP932 ------------------------------------------------------------------------

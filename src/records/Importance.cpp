@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <array>
 #include <climits>
 #include <cstring>
 
@@ -113,18 +114,31 @@ bool isPlainFile(const QByteArray &bytes)
         return true;
     if (!bytes.endsWith('\n'))
         return false;
+    // What each byte is: 0 not allowed, 1 a digit, sign, space or tab, 2 CR, 3 LF.
+    static const auto kinds = [] {
+        std::array<uchar, 256> k{};
+        for (int c = 0; c < 256; ++c)
+            k[c] = isPlain(char(c)) && c != '\v' && c != '\f' && c != '\r' && c != '\n' ? 1 : 0;
+        k['\r'] = 2;
+        k['\n'] = 3;
+        return k;
+    }();
     const bool lfOnly = !bytes.contains("\r\n");
-    const char *d = bytes.constData();
+    const uchar *d = reinterpret_cast<const uchar *>(bytes.constData());
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const char c = d[i];
-        if (c == '\r') {
+        switch (kinds[d[i]]) {
+        case 1:
+            break;
+        case 2:
             if (lfOnly || i + 1 == n || d[i + 1] != '\n')
                 return false;
-        } else if (c == '\n') {
+            break;
+        case 3:
             if (!lfOnly && (i == 0 || d[i - 1] != '\r'))
                 return false;
-        } else if (!isPlain(c) || c == '\v' || c == '\f') {
+            break;
+        default:
             return false;
         }
     }
@@ -148,16 +162,23 @@ struct PlainLine
 
 PlainLine findPlainLine(const QByteArray &bytes, int questionLine, qsizetype from = 0)
 {
+    // However the number is written (a sign, leading zeros), a line holding
+    // the question holds the digits of its number: only the lines where they
+    // occur are read. `from` is the start of a line.
+    const QByteArray digits = QByteArray::number(qAbs(qint64(questionLine)));
     const char *d = bytes.constData();
     const qsizetype n = bytes.size();
-    for (qsizetype start = from; start < n;) {
-        const char *nl = static_cast<const char *>(std::memchr(d + start, '\n', size_t(n - start)));
+    for (qsizetype hit = bytes.indexOf(digits, from); hit >= 0;) {
+        qsizetype start = hit;
+        while (start > from && d[start - 1] != '\n')
+            --start;
+        const char *nl = static_cast<const char *>(std::memchr(d + hit, '\n', size_t(n - hit)));
         const qsizetype next = nl ? nl - d + 1 : n;
         const qsizetype stop = nl && nl > d + start && nl[-1] == '\r' ? nl - d - 1 : (nl ? nl - d : n);
         int l = 0, q = 0;
         if (plainPair(d + start, stop - start, l, q) && q == questionLine)
             return {start, next, l};
-        start = next;
+        hit = next < n ? bytes.indexOf(digits, next) : -1;
     }
     return {};
 }
@@ -212,17 +233,29 @@ bool recoverScratch(const QString &impFile, const QString &scratchFile, QString 
     return false;
 }
 
-// Writes `to` as the file `from` with the question's line replaced by
-// `newLevel` (left out when 0, added when missing). Read and written back as
-// a whole, so that lines not changed keep their bytes.
-bool writeChanged(const QString &from, const QString &to, int questionLine, int newLevel,
-                  QString *why)
+// A plain importance file as a look-up read it, with the question's first
+// line, so that a rewrite right after it reads and searches nothing again.
+struct PlainMarks
 {
     QByteArray bytes;
-    if (!TextFile::readBytes(from, bytes, why))
+    PlainLine found;
+    bool read = false;
+};
+
+// Writes `to` as the file `from` with the question's line replaced by
+// `newLevel` (left out when 0, added when missing). Read and written back as
+// a whole, so that lines not changed keep their bytes. `known` is `from` as
+// read already, when it was read as a plain file.
+bool writeChanged(const QString &from, const QString &to, int questionLine, int newLevel,
+                  QString *why, PlainMarks *known)
+{
+    QByteArray bytes;
+    if (known && known->read)
+        bytes = std::move(known->bytes);
+    else if (!TextFile::readBytes(from, bytes, why))
         return false;
-    if (isPlainFile(bytes)) {
-        const PlainLine found = findPlainLine(bytes, questionLine);
+    if ((known && known->read) || isPlainFile(bytes)) {
+        const PlainLine found = known && known->read ? known->found : findPlainLine(bytes, questionLine);
         const QByteArray line = newLevel > 0
             ? pairLine(newLevel, questionLine).toLatin1() + lineEndOf(bytes)
             : QByteArray();
@@ -263,7 +296,7 @@ bool writeChanged(const QString &from, const QString &to, int questionLine, int 
 // line replaced by `newLevel` (left out when 0). On any failure the original
 // file is put back (or, failing that, kept as the scratch file).
 bool rewrite(const QString &impFile, const QString &scratchFile, int questionLine, int newLevel,
-             QString *error)
+             QString *error, PlainMarks *known)
 {
     if (!recoverScratch(impFile, scratchFile, error))
         return false;
@@ -272,7 +305,7 @@ bool rewrite(const QString &impFile, const QString &scratchFile, int questionLin
         return false;
     }
     QString why;
-    const bool ok = writeChanged(scratchFile, impFile, questionLine, newLevel, &why);
+    const bool ok = writeChanged(scratchFile, impFile, questionLine, newLevel, &why, known);
     if (!ok) {
         // The scratch file still holds every mark: it takes the place of
         // whatever was (or was not) written.
@@ -288,8 +321,9 @@ bool rewrite(const QString &impFile, const QString &scratchFile, int questionLin
 }
 
 // The level of the question's first line in the importance file; false
-// when the file has none or cannot be read.
-bool markedLevel(const QString &impFile, int questionLine, int *level)
+// when the file has none or cannot be read. A plain file's bytes and the line
+// found are kept in *read for a rewrite.
+bool markedLevel(const QString &impFile, int questionLine, int *level, PlainMarks *read = nullptr)
 {
     QByteArray bytes;
     if (!TextFile::readBytes(impFile, bytes))
@@ -297,6 +331,11 @@ bool markedLevel(const QString &impFile, int questionLine, int *level)
     if (isPlainFile(bytes)) {
         const PlainLine found = findPlainLine(bytes, questionLine);
         *level = found.level;
+        if (read) {
+            read->bytes = std::move(bytes);
+            read->found = found;
+            read->read = true;
+        }
         return found.start >= 0;
     }
     QStringList lines;
@@ -336,7 +375,8 @@ bool AdjustImportance(const QString &impFile, const QString &scratchFile, int qu
     if (!restoreScratch(impFile, scratchFile, error))
         return false;
     int level = 0;
-    if (!markedLevel(impFile, questionLine, &level))
+    PlainMarks read;
+    if (!markedLevel(impFile, questionLine, &level, &read))
         return correct ? true : appendPair(impFile, 1, questionLine, error);
 
     // Hand-edited levels are brought back into 1..5.
@@ -344,7 +384,7 @@ bool AdjustImportance(const QString &impFile, const QString &scratchFile, int qu
                                  : qBound(1, level + 1, kHighestLevel);
     if (newLevel == level)
         return true;
-    return rewrite(impFile, scratchFile, questionLine, qMax(newLevel, 0), error);
+    return rewrite(impFile, scratchFile, questionLine, qMax(newLevel, 0), error, &read);
 }
 
 bool SetImportance(const QString &impFile, const QString &scratchFile, int questionLine,
@@ -357,9 +397,10 @@ bool SetImportance(const QString &impFile, const QString &scratchFile, int quest
     if (!restoreScratch(impFile, scratchFile, error))
         return false;
     int current = 0;
-    if (!markedLevel(impFile, questionLine, &current))
+    PlainMarks read;
+    if (!markedLevel(impFile, questionLine, &current, &read))
         return level == 0 ? true : appendPair(impFile, level, questionLine, error);
     if (current == level)
         return true;
-    return rewrite(impFile, scratchFile, questionLine, level, error);
+    return rewrite(impFile, scratchFile, questionLine, level, error, &read);
 }

@@ -10,7 +10,13 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QWidget>
+#include <clocale>
 #include <cmath>
+#include <thread>
+
+#ifdef ULVENDO_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 QColor ColorFromNumber(int number)
 {
@@ -100,6 +106,7 @@ QString findScreenFamily(const QString &face)
 // change while the program runs.
 QString ScreenFamily(const QString &face)
 {
+    FontConfigurationReader::wait();
     static QHash<QString, QString> known;
     const auto it = known.constFind(face);
     if (it != known.constEnd())
@@ -136,6 +143,69 @@ void PaintBlack(QWidget *panel)
 QFont DialogFont()
 {
     return PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12);
+}
+
+void UseProgramFont()
+{
+    const QFont font = DialogFont();
+    if (QApplication::font() == font)
+        return;
+    QApplication::setFont(font);
+    // Before the event loop runs, windows made already (the main window
+    // while it is being made) are not told: they are told here, and pass
+    // the font on to their controls.
+    QEvent change(QEvent::ApplicationFontChange);
+    for (QWidget *window : QApplication::topLevelWidgets())
+        QCoreApplication::sendEvent(window, &change);
+}
+
+namespace {
+
+// Joined at the latest when the program ends, however it ends.
+struct ConfigurationThread
+{
+    std::thread thread;
+    ~ConfigurationThread()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+};
+
+std::thread &configurationThread()
+{
+    static ConfigurationThread reader;
+    return reader.thread;
+}
+
+} // namespace
+
+FontConfigurationReader::FontConfigurationReader()
+{
+#ifdef ULVENDO_HAVE_FONTCONFIG
+    if (configurationThread().joinable())
+        return; // one runs already
+    // The configuration's numbers are read by the locale: it is set as the
+    // application object sets it, before the thread starts, so that the
+    // application's setting it again changes nothing the thread reads.
+    std::setlocale(LC_ALL, "");
+    // Reading the configuration is a third of the start-up; the font
+    // library is safe to use from any thread, and the first of two threads
+    // to finish installs its configuration.
+    configurationThread() = std::thread([] { FcInit(); });
+#endif
+}
+
+FontConfigurationReader::~FontConfigurationReader()
+{
+    wait();
+}
+
+void FontConfigurationReader::wait()
+{
+    std::thread &thread = configurationThread();
+    if (thread.joinable())
+        thread.join();
 }
 
 void CenterOnScreen(QWidget *window, const QSize &size)

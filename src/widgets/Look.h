@@ -37,6 +37,26 @@ QFont FaceFont(const QString &face, int pointSize = 0);
 QFont PixelFont(const QString &face, int pixelSize);
 // The windows' own text: the main window's 12-pixel face.
 QFont DialogFont();
+// Makes the dialog font the application's: the program's windows, their
+// menus and the edit lines and pop-ups Qt makes without a parent all show
+// it, and no second family is loaded for them.
+void UseProgramFont();
+
+// Reads the desktop's font configuration on a second thread from its
+// construction on, while the application object is made and the title is
+// shown; the first font asked for waits until it is read. Make one first
+// thing in main(), before the application object; it waits for the thread
+// when it goes. Without it the configuration is read when first needed.
+class FontConfigurationReader
+{
+public:
+    FontConfigurationReader();
+    ~FontConfigurationReader();
+    FontConfigurationReader(const FontConfigurationReader &) = delete;
+    FontConfigurationReader &operator=(const FontConfigurationReader &) = delete;
+    // Waits until the configuration is read when a reader runs.
+    static void wait();
+};
 
 // Moves a window of the given size to the middle of the primary screen.
 void CenterOnScreen(QWidget *window, const QSize &size);

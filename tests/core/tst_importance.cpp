@@ -58,6 +58,12 @@ void TestImportance::lookup_data()
         << QByteArray("\r\nnote\r\n\r\n5 7\r\n") << 7 << 5;
     QTest::newRow("LF only, no final line end") << QByteArray("1 3\n2 7") << 7 << 2;
     QTest::newRow("question line 0") << QByteArray("3 0\r\n") << 0 << 3;
+    // Lines where the number's digits occur but not as the question's.
+    QTest::newRow("7 as a level, in 77 and 701 first")
+        << QByteArray("7 9\r\n77 3\r\n1 701\r\n2 7\r\n") << 7 << 2;
+    QTest::newRow("digits across a line end are no number") << QByteArray("1 1\r\n2 3\r\n") << 12 << 0;
+    QTest::newRow("written with a sign and leading zeros") << QByteArray("1 70\r\n3 +0007\r\n") << 7 << 3;
+    QTest::newRow("-7 is not 7") << QByteArray("1 -7\r\n") << 7 << 0;
 }
 
 void TestImportance::lookup()
@@ -114,6 +120,10 @@ void TestImportance::automatic_data()
                                                     << QByteArray("1 4\r\n4 7\r\n");
     QTest::newRow("7 is not 17 or 70") << QByteArray("1 17\r\n2 70\r\n2 7\r\n") << true
                                        << QByteArray("1 17\r\n2 70\r\n1 7\r\n");
+    QTest::newRow("7 as a level and in 77 before it")
+        << QByteArray("7 77\r\n3 7\r\n4 9\r\n") << false << QByteArray("7 77\r\n4 7\r\n4 9\r\n");
+    QTest::newRow("two lines with a sign: both go")
+        << QByteArray("1 +7\r\n2 4\r\n3 007\r\n") << true << QByteArray("2 4\r\n");
     QTest::newRow("Japanese note keeps its bytes") << QByteArray("\x83\x81\x83\x82\r\n3 7\r\n")
                                                    << false
                                                    << QByteArray("\x83\x81\x83\x82\r\n4 7\r\n");

@@ -5,6 +5,7 @@
 #include "TestEnv.h"
 #include "app/frmTitle.h"
 #include "widgets/Icons.h"
+#include "widgets/Look.h"
 #include "app/frmUser.h"
 #include "companion/Companion.h"
 #include "platform/IniFile.h"
@@ -101,6 +102,7 @@ private slots:
     void companionGetsTheShownWindow();
     void companionNotAvailableByCase();
     void titleWindowDuringStartUp();
+    void oneFontForTheWholeWindow();
     void randomSeededFromClockAtStartUp();
     void ctrlVPlaysWhileEnabled();
 };
@@ -825,13 +827,42 @@ void TestMainWindow::companionNotAvailableByCase()
     QVERIFY(Companion::isAvailable(env.path("s/qvt.exe")));
 }
 
+namespace {
+
+// Notes, when the title window is shown, whether the main window has made
+// its controls yet.
+class TitleShownWatcher : public QObject
+{
+public:
+    int shown = 0;
+    bool controlsMade = false;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show && qobject_cast<TfrmTitle *>(o)) {
+            ++shown;
+            controlsMade = frmMain && frmMain->centralWidget();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 void TestMainWindow::titleWindowDuringStartUp()
 {
     // Whatever earlier tests left behind goes first.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     TestEnv env;
     env.presetUser(QStringLiteral("taro"));
+    TitleShownWatcher watcher;
+    qApp->installEventFilter(&watcher);
     env.createMain();
+    qApp->removeEventFilter(&watcher);
+    // The title is up before the main window makes its controls.
+    QCOMPARE(watcher.shown, 1);
+    QVERIFY(!watcher.controlsMade);
     QList<TfrmTitle *> titles;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *t = qobject_cast<TfrmTitle *>(w))
@@ -848,6 +879,32 @@ void TestMainWindow::titleWindowDuringStartUp()
     QCOMPARE(shown, picture);
     // The first message loop takes it away.
     QTRY_VERIFY(title.isNull());
+}
+
+void TestMainWindow::oneFontForTheWholeWindow()
+{
+    // As at a start: the application's font is the desktop's.
+    const QFont desktop(QStringLiteral("DejaVu Sans"), 9);
+    QApplication::setFont(desktop);
+    TestEnv env;
+    env.presetUser(QStringLiteral("taro"));
+    TfrmMain *w = env.createMain();
+    // Once made, the window itself, the edit lines Qt makes without a
+    // parent, and the menus, which are windows of their own, show the
+    // dialog font: no second family was loaded to make them.
+    const QList<QPair<QString, QWidget *>> shown = {
+        {QStringLiteral("main window"), w},
+        {QStringLiteral("menu bar"), w->menuBar()},
+        {QStringLiteral("collection box's edit line"), w->cboQuestionFile->lineEdit()},
+        {QStringLiteral("File menu"), w->mnuFile},
+        {QStringLiteral("pop-up menu"), w->pmMain},
+        {QStringLiteral("tool bar menu"), w->pmToolBar},
+    };
+    for (const auto &[name, widget] : shown) {
+        QVERIFY2(widget, qPrintable(name));
+        QVERIFY2(widget->font() == DialogFont(), qPrintable(name + QStringLiteral(": ") + widget->font().toString()));
+    }
+    QCOMPARE(QApplication::font(), DialogFont());
 }
 
 void TestMainWindow::randomSeededFromClockAtStartUp()
