@@ -11,6 +11,10 @@
 #include <climits>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr int kHighestLevel = 5;
@@ -114,6 +118,36 @@ bool isPlainFile(const QByteArray &bytes)
         return true;
     if (!bytes.endsWith('\n'))
         return false;
+    // In a file with CR LF every LF follows a CR and every CR comes before an
+    // LF; in a file without, there is no CR. Checked as: the LFs are where
+    // the CRs are, one byte on (`crBefore` carries a CR from one stretch to
+    // the next).
+    const bool lfOnly = !bytes.contains("\r\n");
+    const uchar *d = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    unsigned crBefore = 0;
+#ifdef __SSE2__
+    // Sixteen bytes at a time.
+    const __m128i before0 = _mm_set1_epi8('0' - 1), after9 = _mm_set1_epi8('9' + 1);
+    const __m128i space = _mm_set1_epi8(' '), tab = _mm_set1_epi8('\t'), plus = _mm_set1_epi8('+'),
+                  minus = _mm_set1_epi8('-'), cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    for (; i + 16 <= n; i += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i *>(d + i));
+        // Signed compares: bytes from 0x80 on are below '0'.
+        const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(x, before0), _mm_cmplt_epi8(x, after9));
+        const __m128i isCr = _mm_cmpeq_epi8(x, cr), isLf = _mm_cmpeq_epi8(x, lf);
+        const __m128i allowed = _mm_or_si128(
+            _mm_or_si128(_mm_or_si128(digit, _mm_cmpeq_epi8(x, space)), _mm_or_si128(_mm_cmpeq_epi8(x, tab), _mm_cmpeq_epi8(x, plus))),
+            _mm_or_si128(_mm_cmpeq_epi8(x, minus), _mm_or_si128(isCr, isLf)));
+        if (_mm_movemask_epi8(allowed) != 0xFFFF)
+            return false;
+        const unsigned crs = unsigned(_mm_movemask_epi8(isCr)), lfs = unsigned(_mm_movemask_epi8(isLf));
+        if (lfOnly ? crs != 0 : lfs != (((crs << 1) | crBefore) & 0xFFFFu))
+            return false;
+        crBefore = crs >> 15;
+    }
+#endif
     // What each byte is: 0 not allowed, 1 a digit, sign, space or tab, 2 CR, 3 LF.
     static const auto kinds = [] {
         std::array<uchar, 256> k{};
@@ -123,26 +157,15 @@ bool isPlainFile(const QByteArray &bytes)
         k['\n'] = 3;
         return k;
     }();
-    const bool lfOnly = !bytes.contains("\r\n");
-    const uchar *d = reinterpret_cast<const uchar *>(bytes.constData());
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        switch (kinds[d[i]]) {
-        case 1:
-            break;
-        case 2:
-            if (lfOnly || i + 1 == n || d[i + 1] != '\n')
-                return false;
-            break;
-        case 3:
-            if (!lfOnly && (i == 0 || d[i - 1] != '\r'))
-                return false;
-            break;
-        default:
+    for (; i < n; ++i) {
+        const uchar kind = kinds[d[i]];
+        if (kind == 0 || (kind == 2 && lfOnly))
             return false;
-        }
+        if ((kind == 3) != (crBefore == 1) && !lfOnly)
+            return false;
+        crBefore = kind == 2 ? 1 : 0;
     }
-    return true;
+    return crBefore == 0;
 }
 
 QByteArray lineEndOf(const QByteArray &bytes)
@@ -168,7 +191,11 @@ PlainLine findPlainLine(const QByteArray &bytes, int questionLine, qsizetype fro
     const QByteArray digits = QByteArray::number(qAbs(qint64(questionLine)));
     const char *d = bytes.constData();
     const qsizetype n = bytes.size();
-    for (qsizetype hit = bytes.indexOf(digits, from); hit >= 0;) {
+    auto find = [&](qsizetype at) -> qsizetype {
+        const void *hit = memmem(d + at, size_t(n - at), digits.constData(), size_t(digits.size()));
+        return hit ? static_cast<const char *>(hit) - d : -1;
+    };
+    for (qsizetype hit = find(from); hit >= 0;) {
         qsizetype start = hit;
         while (start > from && d[start - 1] != '\n')
             --start;
@@ -178,7 +205,7 @@ PlainLine findPlainLine(const QByteArray &bytes, int questionLine, qsizetype fro
         int l = 0, q = 0;
         if (plainPair(d + start, stop - start, l, q) && q == questionLine)
             return {start, next, l};
-        hit = next < n ? bytes.indexOf(digits, next) : -1;
+        hit = next < n ? find(next) : -1;
     }
     return {};
 }

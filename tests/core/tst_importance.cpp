@@ -32,6 +32,8 @@ private slots:
     void linesReadAsWhiteSpaceSeparatedNumbers();
     void otherFilesUntouched_data();
     void otherFilesUntouched();
+    void loneLineFeedInALongFile_data();
+    void loneLineFeedInALongFile();
 };
 
 namespace {
@@ -388,6 +390,37 @@ void TestImportance::otherFilesUntouched()
     // Nothing else appeared in the user folder.
     const QStringList names = QDir(folder.settings.userFolder()).entryList(QDir::Files);
     QCOMPARE(names.size(), 2);
+}
+
+// A file of CR LF lines where one line ends in LF alone is not one the
+// program wrote: it goes through the text layer, which ends every line with
+// CR LF. Long files are checked many bytes at a time, so the lone LF is put
+// at every place a line can end.
+void TestImportance::loneLineFeedInALongFile_data()
+{
+    QTest::addColumn<int>("damaged"); // the line ending in LF alone, -1 = none
+    QTest::newRow("no lone LF") << -1;
+    for (int k = 0; k < 40; ++k)
+        QTest::newRow(qPrintable(QStringLiteral("line %1").arg(k))) << k;
+}
+
+void TestImportance::loneLineFeedInALongFile()
+{
+    QFETCH(int, damaged);
+    QList<QByteArray> lines;
+    for (int k = 0; k < 40; ++k)
+        lines << QByteArray::number(1 + k % 4) + QByteArray(1 + k % 3, ' ') + QByteArray::number(100 + 37 * k);
+    lines[20] = "3 7";
+    QByteArray before, after;
+    for (int k = 0; k < lines.size(); ++k) {
+        before += lines.at(k) + (k == damaged ? "\n" : "\r\n");
+        after += (k == 20 ? QByteArray("4 7") : lines.at(k)) + "\r\n";
+    }
+    Fresh f;
+    putBytes(f.imp(), before);
+    QString error;
+    QVERIFY2(AdjustImportance(f.imp(), f.scratch(), 7, false, &error), qPrintable(error));
+    QCOMPARE(fileBytes(f.imp()), after);
 }
 
 QTEST_GUILESS_MAIN(TestImportance)
