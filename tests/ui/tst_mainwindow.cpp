@@ -103,6 +103,7 @@ private slots:
     void companionNotAvailableByCase();
     void titleWindowDuringStartUp();
     void oneFontForTheWholeWindow();
+    void fontConfigurationReadersOverlap();
     void randomSeededFromClockAtStartUp();
     void ctrlVPlaysWhileEnabled();
 };
@@ -905,6 +906,21 @@ void TestMainWindow::oneFontForTheWholeWindow()
         QVERIFY2(widget->font() == DialogFont(), qPrintable(name + QStringLiteral(": ") + widget->font().toString()));
     }
     QCOMPARE(QApplication::font(), DialogFont());
+}
+
+void TestMainWindow::fontConfigurationReadersOverlap()
+{
+    const QString family = ScreenFamily(QStringLiteral("ＭＳ Ｐゴシック"));
+    {
+        // A second reader while the first one's thread may still run, a
+        // wait, and both going: nothing stops the program.
+        const FontConfigurationReader first;
+        const FontConfigurationReader second;
+        FontConfigurationReader::wait();
+        FontConfigurationReader::wait();
+    }
+    QCOMPARE(ScreenFamily(QStringLiteral("ＭＳ Ｐゴシック")), family);
+    QVERIFY(!family.isEmpty());
 }
 
 void TestMainWindow::randomSeededFromClockAtStartUp()
